@@ -1,1 +1,17 @@
-int main() { return 0; }
+#include <QApplication>
+
+#include "app/GameServices.h"
+#include "app/Shell.h"
+#include "app/platform/SystemPlatform.h"
+
+int main(int argc, char** argv) {
+  // The desktop's own connection is opened first: start-up asks it about the development
+  // window before the application object exists.
+  auto desktop = platform::makeDesktopPlatform();
+  GameServices services;
+  Shell shell(*desktop, services);
+  shell.beforeApplication();
+  QApplication app(argc, argv);
+  if (!shell.afterApplication(QCoreApplication::applicationDirPath())) return 1;
+  return shell.runAndShutDown();
+}

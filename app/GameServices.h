@@ -1,0 +1,7 @@
+#pragma once
+
+#include "app/ShellServices.h"
+
+// The subsystems the shell calls, as this game is composed. Each subsystem that joins the
+// game overrides its operations here.
+class GameServices : public ShellServices {};

@@ -1,0 +1,149 @@
+#include "app/MenuScreens.h"
+
+#include <QStackedWidget>
+
+#include "app/Handlers.h"
+#include "app/Lifetime.h"
+#include "app/MessagePanels.h"
+#include "app/Pictures.h"
+#include "app/ShellServices.h"
+#include "app/TMainFrm.h"
+#include "app/widgets/MenuEntry.h"
+#include "app/widgets/PictureBox.h"
+#include "app/widgets/TextLabel.h"
+
+namespace {
+
+constexpr MenuEntryLayout kMenuEntries[] = {
+    {"imgStart", "lblStart", 111, 111, "&Rozpocznij grę", "btnStartClick"},
+    {"imgOpcje", "lblOpcje", 151, 151, "&Opcje", "btnOpcjeClick"},
+    {"imgRec", "lblRec", 191, 193, "R&ekordy", "btnRecClick"},
+    {"imgStats", "lblStats", 233, 233, "&Statystyki", "btnStatsClick"},
+    {"imgInfo", "lblInfo", 273, 273, "&Informacje", "btnInfoClick"},
+    {"imgLogOff", "lblLogOff", 313, 313, "&Wyloguj się...", "btnLogOffClick"},
+    {"imgQuit", "lblQuit", 353, 353, "&Zamknij", "btnQuitClick"},
+};
+constexpr MenuEntryLayout kBackEntry = {"imgBack", "lblBack", 354, 354, "&Wróć do menu",
+                                        "btnBackClick"};
+constexpr MenuEntryLayout kProfilesQuitEntry = {"imgPQuit", "lblPQuit", 372, 372, "Wyjdź z gry",
+                                                "btnQuitClick"};
+
+// Title and value rows of the player block, right-aligned at the top right of the menu.
+constexpr struct {
+  const char* titleName;
+  const char* title;
+  const char* valueName;
+  int top;
+} kPlayerRows[] = {
+    {"lblGImiT", "GRACZ", "lblGImi", 6},
+    {"lblGMieT", "MIEJSCOWOŚĆ", "lblGMie", 38},
+    {"lblGUroT", "WIEK", "lblGUro", 70},
+};
+
+PictureBox* makeBackground(QWidget* page, const char* name) {
+  auto* background = new PictureBox(page, QString::fromLatin1(name));
+  background->setGeometry(0, 0, TMainFrm::ClientWidth, TMainFrm::ClientHeight);
+  background->setStretch(true);
+  background->lower();
+  return background;
+}
+
+TextLabel* makeBlockLabel(QWidget* page, const char* name, const char* caption, int top,
+                          int pixelSize, const char* colour) {
+  auto* label = new TextLabel(page, QString::fromLatin1(name), QString::fromUtf8(caption));
+  label->setGeometry(480, top, 300, pixelSize + 4);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixelSize);
+  font.setBold(true);
+  label->setFont(font);
+  label->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
+  return label;
+}
+
+}  // namespace
+
+MenuScreens::MenuScreens(TMainFrm& form, Handlers& handlers, ShellServices& services,
+                         MessagePanels& panels)
+    : m_form(form), m_handlers(handlers), m_services(services), m_panels(panels) {
+  buildMenuPage();
+  buildResultPageEntry();
+  buildProfilesPageEntry();
+  addHandlers();
+}
+
+void MenuScreens::buildMenuPage() {
+  QWidget* page = m_form.tsMenu;
+  makeBackground(page, "imgMenuTlo")->setPicture(gamePicture("imgMenuTlo"));
+  auto* face = new PictureBox(page, QStringLiteral("imgMB"));
+  face->setGeometry(0, 0, 162, 31);
+  face->setPicture(gamePicture("imgMB"));
+  face->hide();
+  for (const auto& entry : kMenuEntries) makeMenuEntry(page, m_handlers, entry);
+  buildPlayerBlock();
+  m_form.MenuPages->raise();
+}
+
+void MenuScreens::buildPlayerBlock() {
+  for (const auto& row : kPlayerRows) {
+    makeBlockLabel(m_form.tsMenu, row.titleName, row.title, row.top, 12, "#FF8000");
+    makeBlockLabel(m_form.tsMenu, row.valueName, "", row.top + 14, 15, "white");
+  }
+}
+
+void MenuScreens::buildResultPageEntry() {
+  makeBackground(m_form.tsLose, "imgLoseTlo");
+  makeMenuEntry(m_form.tsLose, m_handlers, kBackEntry);
+}
+
+void MenuScreens::buildProfilesPageEntry() {
+  makeBackground(m_form.tsProfiles, "imgPTlo");
+  makeMenuEntry(m_form.tsProfiles, m_handlers, kProfilesQuitEntry);
+  auto* info = new TextLabel(m_form.tsProfiles, QStringLiteral("lblPAppInfo"));
+  info->setGeometry(480, 400, 300, 18);
+  info->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(11);
+  info->setFont(font);
+  info->setStyleSheet(QStringLiteral("color: rgb(120, 140, 180);"));
+}
+
+void MenuScreens::MenuShow() {
+  const QImage face = m_form.control<PictureBox>(QStringLiteral("imgMB"))->picture();
+  for (const auto& entry : kMenuEntries)
+    m_form.control<PictureBox>(QString::fromLatin1(entry.pictureName))->setPicture(face);
+  m_form.control<PictureBox>(QStringLiteral("imgPQuit"))->setPicture(face);
+  m_panels.loadIcons();
+}
+
+void MenuScreens::LoseShow() {
+  const QImage face = m_form.control<PictureBox>(QStringLiteral("imgMB"))->picture();
+  m_form.control<PictureBox>(QStringLiteral("imgBack"))->setPicture(face);
+  const QImage background = m_form.control<PictureBox>(QStringLiteral("imgMenuTlo"))->picture();
+  m_form.control<PictureBox>(QStringLiteral("imgLoseTlo"))->setPicture(background);
+  m_form.control<PictureBox>(QStringLiteral("imgPTlo"))->setPicture(background);
+}
+
+void MenuScreens::addHandlers() {
+  m_handlers.add(QStringLiteral("btnOpcjeClick"), [this] {
+    m_form.showMenuPage(m_form.Opcje);
+    m_services.RefreshOptionsView();
+    m_services.ShowRecordsSidePanel(false);
+  });
+  m_handlers.add(QStringLiteral("btnInfoClick"), [this] {
+    m_services.ShowRecordsSidePanel(false);
+    m_services.EnsureInfoMoviePlaying();
+    m_form.showMenuPage(m_form.Info);
+  });
+  m_handlers.add(QStringLiteral("btnLogOffClick"), [this] {
+    m_services.SaveOptions();
+    m_services.ShowRecordsSidePanel(false);
+    m_form.showPage(m_form.tsProfiles);  // as it was left, not rebuilt
+  });
+  m_handlers.add(QStringLiteral("btnQuitClick"), [] { lifetime::requestTermination(); });
+  m_handlers.add(QStringLiteral("btnBackClick"), [this] {
+    if (m_form.shownPage() == u"tsLose") m_services.StopResultMovie();
+    m_form.showPage(m_form.tsMenu);
+    m_form.MenuPages->hide();
+  });
+}

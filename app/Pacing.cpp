@@ -1,0 +1,21 @@
+#include "app/Pacing.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "app/InputGate.h"
+#include "app/Lifetime.h"
+
+void EventLoopPacing::Pause(int ms) {
+  // Once the game is quitting, the rest of a sequence runs without waiting.
+  if (ms <= 0 || lifetime::terminationRequested()) return;
+  m_gate.pushPause();
+  QEventLoop loop;
+  QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  lifetime::onTermination(&loop, [&loop] { loop.quit(); });
+  loop.exec();
+  m_gate.popPause();
+}
+
+void EventLoopPacing::ProcessMessages() { QCoreApplication::processEvents(); }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+class InputGate;
+
+// The waits of the game's timed sequences. The game waits in a local event loop so the screen
+// repaints and no input acts; tests use a virtual clock that returns at once.
+class Pacing {
+ public:
+  virtual ~Pacing() = default;
+  virtual void Pause(int ms) = 0;
+  // Lets pending window events be handled (repaints above all).
+  virtual void ProcessMessages() = 0;
+};
+
+class EventLoopPacing : public Pacing {
+ public:
+  explicit EventLoopPacing(InputGate& gate) : m_gate(gate) {}
+  void Pause(int ms) override;
+  void ProcessMessages() override;
+
+ private:
+  InputGate& m_gate;
+};
+
+// Returns at once and remembers every pause; `now()` is the sum of the pauses so far.
+class VirtualPacing : public Pacing {
+ public:
+  void Pause(int ms) override {
+    pauses.push_back(ms);
+    m_now += ms;
+  }
+  void ProcessMessages() override { ++processed; }
+  long long now() const { return m_now; }
+
+  std::vector<int> pauses;
+  int processed = 0;
+
+ private:
+  long long m_now = 0;
+};

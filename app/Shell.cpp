@@ -1,0 +1,183 @@
+#include "app/Shell.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QToolTip>
+
+#include "app/Durations.h"
+#include "app/Fonts.h"
+#include "app/InputGate.h"
+#include "app/Lifetime.h"
+#include "app/MenuScreens.h"
+#include "app/MessagePanels.h"
+#include "app/Pacing.h"
+#include "app/ShellServices.h"
+#include "app/TBGFrm.h"
+#include "app/TMainFrm.h"
+#include "app/platform/SystemPlatform.h"
+#include "app/widgets/TextLabel.h"
+#include "storage/ScrambleFile.h"
+
+namespace {
+
+// Hints wait a second before they appear.
+class HintStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ToolTip_WakeUpDelay) return durations::HintDelay;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
+QString shelltext::resolutionMessage() {
+  return QString::fromUtf8(
+      "Wykryta została rozdzielczość ekranu mniejsza niż\n"
+      "800 x 600. Gra FORTUNIAK wymaga większej rozdzielczości,\n"
+      "więc musi zostać zamknięta. Zmień rozdzielczość ekranu na\n"
+      "większą i uruchom grę ponownie.");
+}
+
+QString shelltext::resolutionCaption() { return QString::fromUtf8("Zła rozdzielczość!"); }
+
+Shell::Shell(platform::SystemPlatform& platform, ShellServices& services)
+    : m_platform(platform), m_services(services) {}
+
+Shell::~Shell() = default;
+
+void Shell::beforeApplication() {
+  m_services.createSoundThread();
+  m_context.TestMode = m_platform.developmentWindowVisible();
+  m_context.DataFileName =
+      QString::fromUtf8(m_context.TestMode ? appinfo::TestDataFile : appinfo::DataFile);
+  m_services.resetCurrentPlayer();
+}
+
+bool Shell::afterApplication(const QString& executableDir) {
+  lifetime::installSignalHandlers();
+  installGameFonts();
+  m_context.ScreenSizeAtStart = m_platform.screenMetrics();
+  checkResolution();
+  createWindows();
+  m_mainFrm->showPage(m_mainFrm->tsAnim);
+  if (!m_context.TestMode) {
+    m_bgFrm->move(0, 0);
+    m_bgFrm->resize(m_context.ScreenSizeAtStart.width, m_context.ScreenSizeAtStart.height);
+    m_mainFrm->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  }
+  m_bgFrm->FormShow(m_context.ScreenSizeAtStart);
+  m_bgFrm->show();
+  QCoreApplication::processEvents();
+  MainFrmFormShow(executableDir);
+  if (m_context.QuestionsTempPath.isEmpty()) {  // the questions file could not be read
+    FormDestroy();
+    return false;
+  }
+  return true;
+}
+
+void Shell::checkResolution() {
+  const auto screen = m_context.ScreenSizeAtStart;
+  if (screen.width < 800 && screen.height < 600) {
+    QMessageBox box(QMessageBox::Critical, shelltext::resolutionCaption(),
+                    shelltext::resolutionMessage(), QMessageBox::Ok);
+    box.exec();
+    lifetime::requestTermination();
+  } else if (!(screen.width == 800 && screen.height == 600) &&
+             !m_platform.developmentWindowVisible()) {
+    m_platform.SetScreenMode(800, 600);
+  }
+}
+
+void Shell::createWindows() {
+  m_gate = std::make_unique<InputGate>();
+  m_pacing = std::make_unique<EventLoopPacing>(*m_gate);
+  m_mainFrm = std::make_unique<TMainFrm>(m_handlers, *m_gate);
+  m_panels = std::make_unique<MessagePanels>(*m_mainFrm, m_handlers, m_services);
+  m_menu = std::make_unique<MenuScreens>(*m_mainFrm, m_handlers, m_services, *m_panels);
+  m_bgFrm = std::make_unique<TBGFrm>(m_handlers);
+  m_handlers.add(QStringLiteral("btnCloseClick"), [this] { btnCloseClick(); });
+  // Centred on the screen as it is after the display change.
+  const auto screen = m_platform.screenMetrics();
+  m_mainFrm->move((screen.width - m_mainFrm->width()) / 2,
+                  (screen.height - m_mainFrm->height()) / 2);
+  if (m_context.TestMode)
+    m_bgFrm->move((screen.width - m_bgFrm->width()) / 2, (screen.height - m_bgFrm->height()) / 2);
+}
+
+void Shell::installHints() {
+  QApplication::setStyle(new HintStyle);
+  QPalette hints = QToolTip::palette();
+  hints.setColor(QPalette::ToolTipBase, QColor(255, 128, 0));
+  hints.setColor(QPalette::ToolTipText, Qt::black);
+  QToolTip::setPalette(hints);
+  qApp->setStyleSheet(QStringLiteral(
+      "QToolTip { background-color: rgb(255, 128, 0); color: black; border: 1px solid black; }"));
+}
+
+void Shell::MainFrmFormShow(const QString& executableDir) {
+  const QString title = appinfo::titleText();
+  QApplication::setApplicationDisplayName(title);
+  m_mainFrm->setWindowTitle(title);
+  if (auto* info = m_mainFrm->control<TextLabel>(QStringLiteral("lblPAppInfo")))
+    info->setCaption(title);
+  m_context.AppDir = QDir(executableDir).absolutePath() + QDir::separator();
+  installHints();
+  m_services.disableMovieInput();
+  m_mainFrm->show();
+  m_services.LoadOptions();
+  m_services.ProfilesShow();
+  m_menu->LoseShow();
+  m_menu->MenuShow();
+  m_services.PlayMovie(QStringLiteral("FILE2"));
+  if (!makeQuestionsCopy()) return;
+  m_context.QuestionsTempPath = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsTempFile);
+  m_platform.SetSystemBeep(false);
+}
+
+bool Shell::makeQuestionsCopy() {
+  QString error;
+  const QString source = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsFile);
+  const QString copy = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsTempFile);
+  if (ScrambleFile(source, copy, &error)) return true;
+  QMessageBox box(QMessageBox::Critical, appinfo::titleText(), error, QMessageBox::Ok);
+  box.exec();
+  return false;
+}
+
+int Shell::runAndShutDown() {
+  // A termination asked for during start-up lets the loop handle one round of events only.
+  if (lifetime::terminationRequested())
+    QCoreApplication::processEvents();
+  else
+    QApplication::exec();
+  FormDestroy();
+  return 0;
+}
+
+void Shell::btnCloseClick() {
+  if (m_mainFrm->shownPage() == u"tsGra") m_services.restoreSavedLamps();
+  lifetime::requestTermination();
+}
+
+void Shell::FormDestroy() {
+  if (m_destroyed) return;
+  m_destroyed = true;
+  m_platform.SetScreenMode(m_context.ScreenSizeAtStart.width, m_context.ScreenSizeAtStart.height);
+  // Before AppDir is known there is nothing of ours to delete (and no folder to delete it in).
+  if (!m_context.AppDir.isEmpty())
+    QFile::remove(m_context.AppDir + QString::fromUtf8(appinfo::QuestionsTempFile));
+  if (!m_context.TestMode) m_platform.restoreTaskbar();
+  m_services.SaveOptions();
+  if (!m_context.AppDir.isEmpty())
+    for (const char* movie : appinfo::MovieFiles)
+      QFile::remove(m_context.AppDir + QString::fromUtf8(movie));
+  m_platform.SetSystemBeep(true);
+  if (m_mainFrm) m_mainFrm->hide();
+  if (m_bgFrm) m_bgFrm->hide();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/Handlers.h"
+
+class InputGate;
+class MenuScreens;
+class MessagePanels;
+class Pacing;
+class ShellServices;
+class TBGFrm;
+class TMainFrm;
+
+namespace platform {
+class SystemPlatform;
+}
+
+// Brings the game up and takes it down again, in the order the game relies on.
+class Shell {
+ public:
+  Shell(platform::SystemPlatform& platform, ShellServices& services);
+  ~Shell();
+
+  // Start-up before the application object exists.
+  void beforeApplication();
+  // The rest of start-up, once the application object exists. False when start-up ended
+  // with an error (the shutdown sequence has then already run).
+  bool afterApplication(const QString& executableDir);
+  // The message loop, then the shutdown sequence. Returns the exit code.
+  int runAndShutDown();
+  // The shutdown sequence; runs once.
+  void FormDestroy();
+
+  AppContext& context() { return m_context; }
+  TMainFrm& mainFrm() { return *m_mainFrm; }
+  TBGFrm& bgFrm() { return *m_bgFrm; }
+  Handlers& handlers() { return m_handlers; }
+  MessagePanels& panels() { return *m_panels; }
+  InputGate& inputGate() { return *m_gate; }
+  Pacing& pacing() { return *m_pacing; }
+
+ private:
+  void checkResolution();
+  void createWindows();
+  void MainFrmFormShow(const QString& executableDir);
+  bool makeQuestionsCopy();
+  void btnCloseClick();
+  void installHints();
+
+  platform::SystemPlatform& m_platform;
+  ShellServices& m_services;
+  AppContext m_context;
+  Handlers m_handlers;
+  std::unique_ptr<InputGate> m_gate;
+  std::unique_ptr<Pacing> m_pacing;
+  std::unique_ptr<TMainFrm> m_mainFrm;
+  std::unique_ptr<TBGFrm> m_bgFrm;
+  std::unique_ptr<MessagePanels> m_panels;
+  std::unique_ptr<MenuScreens> m_menu;
+  bool m_destroyed = false;
+};
+
+namespace shelltext {
+// The four lines of the resolution message.
+QString resolutionMessage();
+QString resolutionCaption();
+}  // namespace shelltext

@@ -1,0 +1,66 @@
+#include "app/TBGFrm.h"
+
+#include <QPainter>
+
+#include "app/Handlers.h"
+#include "app/Pictures.h"
+#include "app/widgets/PictureBox.h"
+#include "app/widgets/TextLabel.h"
+
+TBGFrm::TBGFrm(const Handlers& handlers)
+    : QWidget(nullptr, Qt::FramelessWindowHint), m_handlers(handlers) {
+  setObjectName(QStringLiteral("BGFrm"));
+  // Keys typed while this window has the focus act as on the main window.
+  setProperty("forwardsKeysToMainFrm", true);
+  resize(DesignWidth, DesignHeight);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  setPalette(pal);
+
+  imgBG = new PictureBox(this, QStringLiteral("imgBG"));
+  imgBG->setTransparent(true);
+  imgBGp = new PictureBox(this, QStringLiteral("imgBGp"));
+  imgBGp->setGeometry(0, 0, 87, 88);
+  imgBGp->setPicture(gamePicture("imgBGp"));
+  imgBGp->hide();
+
+  btnClose = new TextLabel(this, QStringLiteral("btnClose"), QStringLiteral("X"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(17);
+  font.setBold(true);
+  btnClose->setFont(font);
+  btnClose->setStyleSheet(QStringLiteral("color: white;"));
+  btnClose->setAlignment(Qt::AlignCenter);
+  btnClose->setCursor(Qt::PointingHandCursor);
+  btnClose->setToolTip(QString::fromUtf8("Wyjście do Windowsa."));
+  btnClose->setGeometry(width() - 20, 0, 16, 22);
+  btnClose->hide();
+  connect(btnClose, &TextLabel::clicked,
+          [this] { m_handlers.run(QStringLiteral("btnCloseClick")); });
+}
+
+void TBGFrm::resizeEvent(QResizeEvent*) {
+  imgBG->setGeometry(rect());
+}
+
+void TBGFrm::FormShow(platform::ScreenSize screenAtStart) {
+  imgBG->setGeometry(rect());
+  QImage& canvas = imgBG->canvas();
+  if (canvas.size() != size()) {
+    canvas = QImage(size(), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+  }
+  const QImage& tile = imgBGp->picture();
+  if (!tile.isNull()) {
+    QPainter painter(&canvas);
+    const int n = screenAtStart.width / tile.width();
+    for (int i = 0; i <= n; ++i) {
+      painter.drawImage(i * tile.width(), 0, tile);
+      // The second band frames an 800 x 600 screen from below.
+      painter.drawImage(i * tile.width(), DesignHeight - tile.height(), tile);
+    }
+  }
+  imgBG->hide();
+  btnClose->move(780, btnClose->y());
+}

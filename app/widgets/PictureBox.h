@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture control: shows its picture (stretched or at its natural size), can be drawn on
+// through canvas(), and reports clicks. Transparent pictures let white show what is behind.
+class PictureBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PictureBox(QWidget* parent, const QString& name);
+
+  void setPicture(const QImage& picture);
+  const QImage& picture() const { return m_picture; }
+  // The drawing surface; created at the control's size when there is no picture yet.
+  QImage& canvas();
+  void setStretch(bool on);
+  // White pixels of the picture are not painted, so the controls behind show through.
+  void setTransparent(bool on);
+  void setTag(int tag) { m_tag = tag; }
+  int tag() const { return m_tag; }
+
+ signals:
+  void clicked();
+  void doubleClicked();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QImage m_picture;
+  QImage m_masked;  // the picture with white made transparent, when asked for
+  bool m_stretch = false;
+  bool m_transparent = false;
+  int m_tag = 0;
+};

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Remakes the game's pictures, sounds and movies from our generators.
+# Usage: tools/make-assets.sh BUILD_DIR   (BUILD_DIR holds the built tools, e.g. build)
+set -euo pipefail
+if [ $# -ne 1 ]; then
+  echo "usage: $0 BUILD_DIR" >&2
+  exit 2
+fi
+build=$(cd "$1" && pwd)
+cd "$(dirname "$0")/.."
+
+# --- pictures: tools/picgen ----------------------------------------------------------
+picgen="$build/tools/picgen/fortuniak_picgen"
+if [ ! -x "$picgen" ]; then
+  echo "$0: $picgen is missing; build the project first" >&2
+  exit 1
+fi
+"$picgen" assets/pictures

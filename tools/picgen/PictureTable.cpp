@@ -1,0 +1,37 @@
+#include "PictureTable.h"
+
+#include <array>
+
+#include "Pictures.h"
+
+namespace picgen {
+
+namespace {
+
+constexpr std::array kPictures{
+    Picture{"imgMenuTlo", 790, 425, drawMenuBackground},
+    Picture{"imgMB", 162, 31, drawMenuButton},
+    Picture{"imgBGp", 87, 88, drawBorderTile},
+};
+
+}  // namespace
+
+std::span<const Picture> pictures() { return kPictures; }
+
+const Picture* findPicture(std::string_view name) {
+  for (const Picture& picture : kPictures)
+    if (name == picture.name) return &picture;
+  return nullptr;
+}
+
+QImage render(const Picture& picture) {
+  QImage canvas(picture.width, picture.height, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::black);
+  picture.draw(canvas);
+  // A draw function may replace the canvas; the screen needs the exact size regardless.
+  if (canvas.size() != QSize(picture.width, picture.height))
+    canvas = canvas.copy(0, 0, picture.width, picture.height);
+  return canvas.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace picgen

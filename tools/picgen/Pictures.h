@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+// Draw functions of the picture table, one source file per picture or family.
+namespace picgen {
+
+void drawMenuBackground(QImage& canvas);  // MenuBackground.cpp
+void drawMenuButton(QImage& canvas);      // MenuButton.cpp
+void drawBorderTile(QImage& canvas);      // BorderTile.cpp
+
+}  // namespace picgen
