@@ -18,7 +18,11 @@ QString TextLabel::captionToRichText(const QString& caption) {
   QString out;
   for (qsizetype i = 0; i < caption.size(); ++i) {
     QChar c = caption[i];
-    if (c == u'&' && i + 1 < caption.size()) {
+    if (c == u'&' && i + 1 == caption.size()) {
+      out += QStringLiteral("&amp;");
+      continue;
+    }
+    if (c == u'&') {
       QChar next = caption[++i];
       if (next == u'&')
         out += QStringLiteral("&amp;");

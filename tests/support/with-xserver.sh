@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # with-xserver.sh xvfb|xorg-dummy COMMAND...
-# Runs COMMAND against a private X server of its own and exits with COMMAND's status.
-# Xvfb serves the keyboard and window tests; only Xorg with the dummy driver switches modes.
+# Runs COMMAND against a private X server of its own and exits with COMMAND's status; the
+# server is stopped however COMMAND ends. Xvfb serves the keyboard and window tests; only Xorg with the dummy driver switches modes.
 set -uo pipefail
 
 usage() { echo "usage: $0 xvfb|xorg-dummy COMMAND..." >&2; exit 2; }
@@ -45,13 +45,16 @@ start_server() {  # $1 = display number
   local n=$1
   case $kind in
     xvfb)
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$workdir/server.log" 2>&1 &
+      # -noreset: else the server restarts each time the last client leaves and refuses the
+      # next test's connection for a moment (Xorg below gets the same).
+      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$workdir/server.log" 2>&1 &
       ;;
     xorg-dummy)
       # Xorg takes an absolute -config and -logfile only from root, which CI and our
-      # machines are; no input devices, so it needs neither udev nor a console.
+      # machines are. No input devices, so no udev; -sharevts -novtswitch keep it from
+      # taking the console away from a desktop that is already running.
       "$xorg_bin" ":$n" -config "$here/xorg-dummy.conf" -noreset -nolisten tcp \
-        -logfile "$workdir/Xorg.log" >"$workdir/server.log" 2>&1 &
+        -sharevts -novtswitch -logfile "$workdir/Xorg.log" >"$workdir/server.log" 2>&1 &
       ;;
   esac
   server_pid=$!
@@ -88,7 +91,10 @@ for n in $(seq 57 120); do
   wait_for_server "$n"
   case $? in
     0) display=":$n"; break ;;
-    1) continue ;;
+    1) display_free "$n" || continue  # taken by another run: try the next one
+       echo "$0: the $kind server on :$n stopped at start:" >&2
+       cat "$workdir/server.log" >&2
+       exit 1 ;;
     2) echo "$0: the $kind server on :$n did not answer in 20 s" >&2
        cat "$workdir/server.log" >&2
        exit 1 ;;

@@ -96,12 +96,7 @@ class TestDisplay {
     unsigned int border = 0;
     unsigned int depth = 0;
     XGetGeometry(m_display, this->root(), &root, &x, &y, &width, &height, &border, &depth);
-    m_rootDepth = static_cast<int>(depth);
     return {static_cast<int>(width), static_cast<int>(height)};
-  }
-  int rootDepth() {
-    rootSize();
-    return m_rootDepth;
   }
 
   // --- windows ---
@@ -138,6 +133,5 @@ class TestDisplay {
   Display* m_display;
   bool m_hasXkb = false;
   int m_xkbEventBase = 0;
-  int m_rootDepth = 0;
   std::vector<Window> m_windows;
 };
