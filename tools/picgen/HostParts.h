@@ -64,7 +64,8 @@ struct Face {
 void paintTorso(QPainter& p);
 void paintArm(QPainter& p, const Arm& arm);
 void paintHand(QPainter& p, QPointF wrist, qreal angle, Hand hand, bool mirrored);
-void paintHead(QPainter& p, const Face& face);  // neck, ears, face, hair, glasses
+void paintNeck(QPainter& p);  // behind the collar, so before the torso
+void paintHead(QPainter& p, const Face& face);  // ears, face, hair, glasses
 
 // Helpers shared by the parts.
 QPainterPath capsule(QPointF a, QPointF b, qreal radiusA, qreal radiusB);

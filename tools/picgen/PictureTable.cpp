@@ -12,6 +12,10 @@ constexpr std::array kPictures{
     Picture{"imgMenuTlo", 790, 425, drawMenuBackground},
     Picture{"imgMB", 162, 31, drawMenuButton},
     Picture{"imgBGp", 87, 88, drawBorderTile},
+    Picture{"imgTm1", 442, 259, drawHostTense},
+    Picture{"imgTm2", 442, 259, drawHostResting},
+    Picture{"imgTm3", 442, 259, drawHostPresenting},
+    Picture{"imgTm4", 442, 259, drawHostDelighted},
 };
 
 }  // namespace

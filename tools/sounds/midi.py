@@ -101,6 +101,13 @@ class Song:
         self.tracks.append(t)
         return t
 
+    def repeat(self, period_beats, times):
+        """Plays everything `times` times back to back, period_beats apart."""
+        period = int(round(period_beats * PPQ))
+        for t in self.tracks:
+            t.events = [(tick + k * period, order, data)
+                        for k in range(times) for tick, order, data in t.events]
+
     def save(self, path, end_beat):
         end_tick = int(round(end_beat * PPQ))
         meta = bytearray()
