@@ -12,6 +12,7 @@ class Handlers {
   void add(const QString& name, std::function<void()> handler) {
     m_handlers.insert(name, std::move(handler));
   }
+  void clear() { m_handlers.clear(); }
   bool has(const QString& name) const { return m_handlers.contains(name); }
   // Runs the handler; a name nobody has added does nothing.
   void run(const QString& name) const {

@@ -49,7 +49,7 @@ PictureBox* makeBackground(QWidget* page, const char* name) {
 }
 
 TextLabel* makeBlockLabel(QWidget* page, const char* name, const char* caption, int top,
-                          int pixelSize, const char* colour) {
+                          int pixelSize, const QColor& colour) {
   auto* label = new TextLabel(page, QString::fromLatin1(name), QString::fromUtf8(caption));
   label->setGeometry(480, top, 300, pixelSize + 4);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -57,7 +57,7 @@ TextLabel* makeBlockLabel(QWidget* page, const char* name, const char* caption, 
   font.setPixelSize(pixelSize);
   font.setBold(true);
   label->setFont(font);
-  label->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
+  label->setColour(colour);
   return label;
 }
 
@@ -86,8 +86,8 @@ void MenuScreens::buildMenuPage() {
 
 void MenuScreens::buildPlayerBlock() {
   for (const auto& row : kPlayerRows) {
-    makeBlockLabel(m_form.tsMenu, row.titleName, row.title, row.top, 12, "#FF8000");
-    makeBlockLabel(m_form.tsMenu, row.valueName, "", row.top + 14, 15, "white");
+    makeBlockLabel(m_form.tsMenu, row.titleName, row.title, row.top, 12, QColor(255, 128, 0));
+    makeBlockLabel(m_form.tsMenu, row.valueName, "", row.top + 14, 15, Qt::white);
   }
 }
 
@@ -105,7 +105,7 @@ void MenuScreens::buildProfilesPageEntry() {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(11);
   info->setFont(font);
-  info->setStyleSheet(QStringLiteral("color: rgb(120, 140, 180);"));
+  info->setColour(QColor(120, 140, 180));
 }
 
 void MenuScreens::MenuShow() {

@@ -1,14 +1,12 @@
 #include "app/MessagePanels.h"
 
-#include <QApplication>
 #include <QFrame>
-#include <QIcon>
 #include <QStackedWidget>
-#include <QStyle>
 
 #include "app/ControlLock.h"
 #include "app/Handlers.h"
 #include "app/ShellServices.h"
+#include "app/SystemIcons.h"
 #include "app/TMainFrm.h"
 #include "app/widgets/FlatButton.h"
 #include "app/widgets/PictureBox.h"
@@ -44,7 +42,7 @@ TextLabel* makeMessage(QWidget* panel, const char* name, const QString& text) {
   font.setPixelSize(13);
   font.setBold(true);
   label->setFont(font);
-  label->setStyleSheet(QStringLiteral("color: black;"));
+  label->setColour(Qt::black);
   return label;
 }
 
@@ -57,13 +55,6 @@ FlatButton* makeButton(QWidget* panel, const char* name, const char* caption, in
   font.setBold(true);
   button->setFont(font);
   return button;
-}
-
-// The icon theme's picture where there is one, otherwise the style's own.
-QImage systemIcon(const char* themeName, QStyle::StandardPixmap fallback) {
-  QIcon icon = QIcon::fromTheme(QString::fromLatin1(themeName));
-  if (icon.isNull()) icon = QApplication::style()->standardIcon(fallback);
-  return icon.pixmap(32, 32).toImage();
 }
 
 }  // namespace
@@ -91,7 +82,7 @@ void MessagePanels::buildYesNoPanel() {
   icon->setGeometry(18, 20, 32, 32);
   TextLabel* text = makeMessage(panel, "lblYNText",
                                 QString::fromUtf8("Czy na pewno chcesz wyczyścić listę rekordów?"));
-  text->setStyleSheet(QStringLiteral("color: white;"));
+  text->setColour(Qt::white);
   FlatButton* yes = makeButton(panel, "btnYes", "&Tak", 49, 93);
   FlatButton* no = makeButton(panel, "btnNo", "&Nie", 196, 93);
   QObject::connect(yes, &FlatButton::clicked, [this] { m_handlers.run(QStringLiteral("btnYesClick")); });
@@ -100,9 +91,9 @@ void MessagePanels::buildYesNoPanel() {
 
 void MessagePanels::loadIcons() {
   m_form.control<PictureBox>(QStringLiteral("imgCError"))
-      ->setPicture(systemIcon("dialog-warning", QStyle::SP_MessageBoxWarning));
+      ->setPicture(exclamationIcon());
   m_form.control<PictureBox>(QStringLiteral("imgYNIco"))
-      ->setPicture(systemIcon("dialog-question", QStyle::SP_MessageBoxQuestion));
+      ->setPicture(questionIcon());
 }
 
 void MessagePanels::open(const char* name) {

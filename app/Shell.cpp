@@ -61,6 +61,8 @@ void Shell::beforeApplication() {
 bool Shell::afterApplication(const QString& executableDir) {
   lifetime::installSignalHandlers();
   installGameFonts();
+  // The style carries the hint delay; set before any widget exists so none is polished twice.
+  QApplication::setStyle(new HintStyle);
   m_context.ScreenSizeAtStart = m_platform.screenMetrics();
   checkResolution();
   createWindows();
@@ -111,13 +113,10 @@ void Shell::createWindows() {
 }
 
 void Shell::installHints() {
-  QApplication::setStyle(new HintStyle);
   QPalette hints = QToolTip::palette();
   hints.setColor(QPalette::ToolTipBase, QColor(255, 128, 0));
   hints.setColor(QPalette::ToolTipText, Qt::black);
   QToolTip::setPalette(hints);
-  qApp->setStyleSheet(QStringLiteral(
-      "QToolTip { background-color: rgb(255, 128, 0); color: black; border: 1px solid black; }"));
 }
 
 void Shell::MainFrmFormShow(const QString& executableDir) {
@@ -178,6 +177,12 @@ void Shell::FormDestroy() {
     for (const char* movie : appinfo::MovieFiles)
       QFile::remove(m_context.AppDir + QString::fromUtf8(movie));
   m_platform.SetSystemBeep(true);
-  if (m_mainFrm) m_mainFrm->hide();
-  if (m_bgFrm) m_bgFrm->hide();
+  // The windows go now, while the application object that they need still exists.
+  m_handlers.clear();
+  m_menu.reset();
+  m_panels.reset();
+  m_mainFrm.reset();
+  m_bgFrm.reset();
+  m_pacing.reset();
+  m_gate.reset();
 }

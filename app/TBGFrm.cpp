@@ -19,7 +19,6 @@ TBGFrm::TBGFrm(const Handlers& handlers)
   setPalette(pal);
 
   imgBG = new PictureBox(this, QStringLiteral("imgBG"));
-  imgBG->setTransparent(true);
   imgBGp = new PictureBox(this, QStringLiteral("imgBGp"));
   imgBGp->setGeometry(0, 0, 87, 88);
   imgBGp->setPicture(gamePicture("imgBGp"));
@@ -30,7 +29,7 @@ TBGFrm::TBGFrm(const Handlers& handlers)
   font.setPixelSize(17);
   font.setBold(true);
   btnClose->setFont(font);
-  btnClose->setStyleSheet(QStringLiteral("color: white;"));
+  btnClose->setColour(Qt::white);
   btnClose->setAlignment(Qt::AlignCenter);
   btnClose->setCursor(Qt::PointingHandCursor);
   btnClose->setToolTip(QString::fromUtf8("Wyjście do Windowsa."));
@@ -46,11 +45,11 @@ void TBGFrm::resizeEvent(QResizeEvent*) {
 
 void TBGFrm::FormShow(platform::ScreenSize screenAtStart) {
   imgBG->setGeometry(rect());
+  // Black where no tile lies: the same as a see-through picture on the black window, without
+  // making a full-screen picture transparent pixel by pixel.
   QImage& canvas = imgBG->canvas();
-  if (canvas.size() != size()) {
-    canvas = QImage(size(), QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-  }
+  canvas = QImage(size(), QImage::Format_RGB32);
+  canvas.fill(Qt::black);
   const QImage& tile = imgBGp->picture();
   if (!tile.isNull()) {
     QPainter painter(&canvas);

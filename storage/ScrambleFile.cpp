@@ -7,33 +7,66 @@ namespace {
 const QByteArray kCrLf("\r\n");
 }
 
-std::vector<QByteArray> splitTextLines(const QByteArray& text) {
-  std::vector<QByteArray> lines;
+namespace {
+
+// Calls `line(begin, length)` for every line of `text`, without copying.
+template <class LineFn>
+void forEachLine(const QByteArray& text, LineFn line) {
+  const char* data = text.constData();
+  const qsizetype size = text.size();
   qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+  for (qsizetype i = 0; i < size; ++i) {
+    const char c = data[i];
     if (c != '\r' && c != '\n') continue;
-    lines.push_back(text.mid(start, i - start));
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    line(data + start, i - start);
+    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < text.size()) lines.push_back(text.mid(start));
+  if (start < size) line(data + start, size - start);
+}
+
+}  // namespace
+
+std::vector<QByteArray> splitTextLines(const QByteArray& text) {
+  std::vector<QByteArray> lines;
+  forEachLine(text, [&](const char* begin, qsizetype length) { lines.emplace_back(begin, length); });
   return lines;
 }
 
 QByteArray scrambleText(const QByteArray& text) {
-  QByteArray joined;
-  joined.reserve(text.size() + 2);
-  for (const QByteArray& line : splitTextLines(text)) joined += line + kCrLf;
-  for (char& byte : joined) byte = static_cast<char>(static_cast<unsigned char>(byte) ^ ScrambleKey);
+  constexpr char xorCr = static_cast<char>('\r' ^ ScrambleKey);
+  constexpr char xorLf = static_cast<char>('\n' ^ ScrambleKey);
+  const char* in = text.constData();
+  const qsizetype size = text.size();
+
+  // Every line with a CR LF, every byte XORed, in one pass (start-up converts the whole
+  // questions file this way).
+  QByteArray joined(2 * size + 2, Qt::Uninitialized);  // a lone CR or LF becomes two bytes
+  char* out = joined.data();
+  qsizetype n = 0;
+  for (qsizetype i = 0; i < size; ++i) {
+    const char c = in[i];
+    if (c == '\r' || c == '\n') {
+      out[n++] = xorCr;
+      out[n++] = xorLf;
+      if (c == '\r' && i + 1 < size && in[i + 1] == '\n') ++i;
+    } else {
+      out[n++] = static_cast<char>(c ^ ScrambleKey);
+    }
+  }
+  if (size > 0 && in[size - 1] != '\r' && in[size - 1] != '\n') {
+    out[n++] = xorCr;
+    out[n++] = xorLf;
+  }
+  joined.truncate(n);
 
   // Unscrambling leaves the scrambled form's own CR LF behind as a line of its own.
-  QByteArray stray;
-  stray.append(static_cast<char>('\r' ^ ScrambleKey)).append(static_cast<char>('\n' ^ ScrambleKey));
   QByteArray result;
   result.reserve(joined.size() + 2);
-  for (const QByteArray& line : splitTextLines(joined))
-    if (line != stray) result += line + kCrLf;
+  forEachLine(joined, [&](const char* begin, qsizetype length) {
+    if (length == 2 && begin[0] == xorCr && begin[1] == xorLf) return;
+    result.append(begin, length).append(kCrLf);
+  });
   return result;
 }
 

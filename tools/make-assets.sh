@@ -16,3 +16,7 @@ if [ ! -x "$picgen" ]; then
   exit 1
 fi
 "$picgen" assets/pictures
+
+# --- sounds: tools/sounds ------------------------------------------------------------
+# Music, effects and the friends' voices (needs sox, fluidsynth, fluid-soundfont-gm, espeak-ng).
+tools/sounds/make-sounds.sh assets/sounds

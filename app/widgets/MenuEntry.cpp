@@ -18,8 +18,7 @@ MenuEntry makeMenuEntry(QWidget* page, const Handlers& handlers, const MenuEntry
   QFont font(QStringLiteral("Times New Roman"));
   font.setPixelSize(16);
   entry.label->setFont(font);
-  entry.label->setStyleSheet(
-      QStringLiteral("QLabel { color: white; } QLabel:disabled { color: rgb(140, 146, 160); }"));
+  entry.label->setColour(Qt::white);
 
   const QString handler = QString::fromLatin1(layout.handler);
   const Handlers* registry = &handlers;

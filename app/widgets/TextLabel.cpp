@@ -1,42 +1,50 @@
 #include "app/widgets/TextLabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 TextLabel::TextLabel(QWidget* parent, const QString& name, const QString& caption)
     : QLabel(parent) {
   setObjectName(name);
-  setTextFormat(Qt::RichText);
+  setTextFormat(Qt::PlainText);
   setCaption(caption);
 }
 
 void TextLabel::setCaption(const QString& caption) {
   m_caption = caption;
-  setText(captionToRichText(caption));
+  setText(caption);  // kept for accessibility; painting shows the accelerator underlined
+  update();
 }
 
-QString TextLabel::captionToRichText(const QString& caption) {
+QString TextLabel::shownText(const QString& caption) {
   QString out;
   for (qsizetype i = 0; i < caption.size(); ++i) {
-    QChar c = caption[i];
-    if (c == u'&' && i + 1 == caption.size()) {
-      out += QStringLiteral("&amp;");
-      continue;
-    }
-    if (c == u'&') {
-      QChar next = caption[++i];
-      if (next == u'&')
-        out += QStringLiteral("&amp;");
-      else
-        out += QStringLiteral("<u>") + QString(next).toHtmlEscaped() + QStringLiteral("</u>");
-      continue;
-    }
-    if (c == u'\n' || c == u'\r') {
-      out += QStringLiteral("<br>");
-      continue;
-    }
-    out += QString(c).toHtmlEscaped();
+    if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+    out += caption[i];
   }
   return out;
+}
+
+void TextLabel::setColour(const QColor& colour) {
+  QPalette pal = palette();
+  pal.setColor(QPalette::Active, QPalette::WindowText, colour);
+  pal.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+  const QColor grey(128, 132, 144);
+  pal.setColor(QPalette::Disabled, QPalette::WindowText,
+               QColor((colour.red() + grey.red() * 2) / 3, (colour.green() + grey.green() * 2) / 3,
+                      (colour.blue() + grey.blue() * 2) / 3));
+  setPalette(pal);
+}
+
+void TextLabel::paintEvent(QPaintEvent*) {
+  // Drawn directly (no text document): the menu builds many of these at start-up.
+  QPainter painter(this);
+  const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+  int flags = static_cast<int>(alignment()) | Qt::TextShowMnemonic;
+  if (wordWrap()) flags |= Qt::TextWordWrap;
+  style()->drawItemText(&painter, area, flags, palette(), isEnabled(), m_caption,
+                        QPalette::WindowText);
 }
 
 void TextLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 
 // A label as the screens use it: transparent, clickable, and showing the "&" of a caption
-// as an underlined letter instead of a character.
+// as an underlined letter instead of a character ("&&" shows one "&").
 class TextLabel : public QLabel {
   Q_OBJECT
  public:
@@ -11,17 +12,19 @@ class TextLabel : public QLabel {
 
   void setCaption(const QString& caption);
   const QString& caption() const { return m_caption; }
+  // What the label shows: the caption without its accelerator marks.
+  static QString shownText(const QString& caption);
+  // Text colour; a disabled label (behind an open panel) shows it dimmed.
+  void setColour(const QColor& colour);
   void setTag(int tag) { m_tag = tag; }
   int tag() const { return m_tag; }
-
-  // The caption as rich text: "&R" becomes an underlined R, "&&" a single "&".
-  static QString captionToRichText(const QString& caption);
 
  signals:
   void clicked();
   void doubleClicked();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 

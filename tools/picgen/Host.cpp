@@ -42,20 +42,22 @@ Arm mix(const Arm& a, const Arm& b, qreal k) {
 // Left and right are the viewer's. The left hand is drawn as is, the right one mirrored,
 // which puts both thumbs where a real body has them.
 Arm leftArm(QPointF elbow, QPointF wrist, Hand hand, qreal handAngle = 0) {
-  return Arm{{-56, 148}, elbow, wrist, handAngle, hand, false, false};
+  return Arm{{-54, 153}, elbow, wrist, handAngle, hand, false, false};
 }
 Arm rightArm(QPointF elbow, QPointF wrist, Hand hand, qreal handAngle = 0) {
-  return Arm{{56, 148}, elbow, wrist, handAngle, hand, true, false};
+  return Arm{{54, 153}, elbow, wrist, handAngle, hand, true, false};
 }
 
 Shape tense() {
   Shape s;
   // One arm across the waist holds the elbow of the hand on the chin.
   s.arms = {rightArm({66, 236}, {-4, 244}, Hand::Fist, -8),
-            leftArm({-44, 244}, {-15, 140}, Hand::ChinRest, 4)};
+            leftArm({-50, 244}, {-20, 153}, Hand::ChinRest, 0)};
+  s.arms[1].mirrored = true;  // the finger up along the cheek, the thumb under the chin
   s.face.smile = 0.12;
   s.face.browTilt = 1;
   s.face.glance = -0.5;
+  s.face.sweat = true;
   s.headTilt = -6;
   s.headDrop = 3;
   s.lean = 2;
@@ -64,8 +66,8 @@ Shape tense() {
 
 Shape resting() {
   Shape s;
-  s.arms = {leftArm({-68, 230}, {-14, 244}, Hand::Fist, -10),
-            rightArm({68, 230}, {14, 242}, Hand::Open, 20)};
+  s.arms = {leftArm({-68, 226}, {-14, 238}, Hand::Fist, -10),
+            rightArm({68, 226}, {14, 236}, Hand::Open, 20)};
   s.face.smile = 0.7;
   return s;
 }
@@ -85,9 +87,9 @@ Shape presenting() {
 Shape delighted(qreal cheer) {
   Shape s;
   const QPointF pump(3 * cheer, -7 * cheer);
-  s.arms = {leftArm(QPointF(-104, 100) + QPointF(-pump.x(), pump.y()) * 0.6,
-                    QPointF(-118, 46) + QPointF(-pump.x(), pump.y()), Hand::Spread),
-            rightArm(QPointF(104, 100) + pump * 0.6, QPointF(118, 46) + pump, Hand::Spread)};
+  s.arms = {leftArm(QPointF(-102, 112) + QPointF(-pump.x(), pump.y()) * 0.6,
+                    QPointF(-114, 62) + QPointF(-pump.x(), pump.y()), Hand::Spread),
+            rightArm(QPointF(102, 112) + pump * 0.6, QPointF(114, 62) + pump, Hand::Spread)};
   // Palms to the audience: the thumbs point towards the head.
   for (Arm& arm : s.arms) arm.mirrored = !arm.mirrored;
   s.face.smile = 1;
@@ -99,22 +101,51 @@ Shape delighted(qreal cheer) {
   return s;
 }
 
-Shape shapeOf(int pose, const HostMotion& motion) {
-  Shape s;
+Face mix(const Face& a, const Face& b, qreal k) {
+  Face m = k < 0.5 ? a : b;
+  auto blend = [k](qreal x, qreal y) { return x + (y - x) * k; };
+  m.blink = blend(a.blink, b.blink);
+  m.talk = blend(a.talk, b.talk);
+  m.browLift = blend(a.browLift, b.browLift);
+  m.browTilt = blend(a.browTilt, b.browTilt);
+  m.smile = blend(a.smile, b.smile);
+  m.glance = blend(a.glance, b.glance);
+  return m;
+}
+
+Shape poseShape(int pose, qreal cheer) {
   switch (pose) {
     case HostTense:
-      s = tense();
-      break;
+      return tense();
     case HostPresenting:
-      s = presenting();
-      break;
+      return presenting();
     case HostDelighted:
-      s = delighted(motion.cheer);
-      break;
+      return delighted(cheer);
     default:
-      s = resting();
-      break;
+      return resting();
   }
+}
+
+// Arms are matched by side, since poses paint them in different orders.
+Shape mix(const Shape& a, const Shape& b, qreal k) {
+  Shape m = k < 0.5 ? a : b;
+  for (Arm& arm : m.arms) {
+    const bool left = arm.shoulder.x() < 0;
+    const Arm& from = (a.arms[0].shoulder.x() < 0) == left ? a.arms[0] : a.arms[1];
+    const Arm& to = (b.arms[0].shoulder.x() < 0) == left ? b.arms[0] : b.arms[1];
+    arm = mix(from, to, k);
+  }
+  m.face = mix(a.face, b.face, k);
+  m.headTilt = a.headTilt + (b.headTilt - a.headTilt) * k;
+  m.headDrop = a.headDrop + (b.headDrop - a.headDrop) * k;
+  m.lean = a.lean + (b.lean - a.lean) * k;
+  return m;
+}
+
+Shape shapeOf(int pose, const HostMotion& motion) {
+  Shape s = poseShape(pose, motion.cheer);
+  if (motion.towards != 0 && motion.blend > 0)
+    s = mix(s, poseShape(motion.towards, motion.cheer), std::clamp(motion.blend, 0.0, 1.0));
   if (motion.wave > 0) {
     // The right arm goes up beside the head, the open hand swinging from the wrist.
     const qreal swing = std::sin(motion.wavePhase);

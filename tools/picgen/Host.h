@@ -23,6 +23,8 @@ struct HostMotion {
   qreal wavePhase = 0; // radians; the waving hand swings with its sine
   qreal cheer = 0;     // delighted arms pumping, -1 .. 1
   qreal lean = 0;      // extra tilt of the upper body in degrees
+  int towards = 0;     // another pose the figure is moving into ...
+  qreal blend = 0;     // ... and how far, 0 .. 1
 };
 
 // The idle movement of a pose `t` seconds into a movie; t = 0 is the still picture.

@@ -14,16 +14,17 @@ namespace picgen::host {
 QPainterPath capsule(QPointF a, QPointF b, qreal radiusA, qreal radiusB) {
   const QPointF d = b - a;
   const qreal length = std::hypot(d.x(), d.y());
-  QPainterPath path;
-  path.setFillRule(Qt::WindingFill);
-  path.addEllipse(a, radiusA, radiusA);
-  path.addEllipse(b, radiusB, radiusB);
-  if (length > 0.01) {
-    const QPointF n(-d.y() / length, d.x() / length);
-    path.addPolygon(QPolygonF{a + n * radiusA, b + n * radiusB, b - n * radiusB, a - n * radiusA});
-    path.closeSubpath();
-  }
-  return path.simplified();
+  QPainterPath ends;
+  ends.addEllipse(a, radiusA, radiusA);
+  QPainterPath other;
+  other.addEllipse(b, radiusB, radiusB);
+  ends = ends.united(other);
+  if (length < 0.01) return ends;
+  const QPointF n(-d.y() / length, d.x() / length);
+  QPainterPath middle;
+  middle.addPolygon(QPolygonF{a + n * radiusA, b + n * radiusB, b - n * radiusB, a - n * radiusA});
+  middle.closeSubpath();
+  return ends.united(middle);
 }
 
 void inkFill(QPainter& p, const QPainterPath& path, const QBrush& brush, qreal line) {
@@ -183,11 +184,11 @@ void paintArm(QPainter& p, const Arm& arm) {
   const qreal forearmAngle = std::atan2(-along.x(), along.y()) * 180.0 / std::numbers::pi;
 
   paintHand(p, arm.wrist, forearmAngle + arm.handAngle, arm.hand, arm.mirrored);
-  const QPainterPath cuff = capsule(arm.wrist - along * 9, arm.wrist - along * 1, 9.5, 9);
+  const QPainterPath cuff = capsule(arm.wrist - along * 14, arm.wrist - along * 6, 9.5, 9);
   inkFill(p, cuff, ink::shirt, 1.6);
 
-  QPainterPath sleeve = capsule(arm.shoulder, arm.elbow, 17, 15);
-  sleeve = sleeve.united(capsule(arm.elbow, arm.wrist - along * 6, 15, 12.5));
+  QPainterPath sleeve = capsule(arm.shoulder, arm.elbow, 15.5, 14.5);
+  sleeve = sleeve.united(capsule(arm.elbow, arm.wrist - along * 18, 14.5, 12));
   QLinearGradient cloth(arm.shoulder + QPointF(-20, 0), arm.shoulder + QPointF(30, 0));
   cloth.setColorAt(0.0, ink::suitLight);
   cloth.setColorAt(0.5, ink::suit);

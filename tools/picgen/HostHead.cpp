@@ -256,6 +256,21 @@ void paintMouth(QPainter& p, const Face& face) {
   p.restore();
 }
 
+void paintSweat(QPainter& p) {
+  QPainterPath drop;
+  drop.moveTo(30, 56);
+  drop.cubicTo(33, 62, 36, 65, 36, 68);
+  drop.cubicTo(36, 71.5, 33.5, 73, 31.5, 73);
+  drop.cubicTo(29, 73, 27, 71, 27.5, 68);
+  drop.cubicTo(28, 65, 29.5, 62, 30, 56);
+  QLinearGradient water(27, 60, 36, 73);
+  water.setColorAt(0.0, ink::shirt);
+  water.setColorAt(1.0, ink::rim);
+  inkFill(p, drop, water, 1.3);
+  p.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(30, 66), QPointF(29.8, 69));
+}
+
 }  // namespace
 
 void paintNeck(QPainter& p) {
@@ -280,6 +295,7 @@ void paintHead(QPainter& p, const Face& face) {
   paintNose(p);
   paintMouth(p, face);
   paintGlasses(p);
+  if (face.sweat) paintSweat(p);
 }
 
 }  // namespace picgen::host

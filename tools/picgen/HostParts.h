@@ -59,6 +59,7 @@ struct Face {
   bool happyEyes = false;  // closed arcs of a laugh
   bool grin = false;       // open smile with teeth
   qreal glance = 0;     // pupils shifted sideways, -1 .. 1
+  bool sweat = false;   // a drop on the temple: the suspense gets to him too
 };
 
 void paintTorso(QPainter& p);

@@ -94,8 +94,10 @@ def music_3():
     bass = song.track(2, SYNTH_BASS, volume=78, reverb=20)
     _pulse(bass, roots, 2, 0.25, [76, 46, 56, 46, 64, 46, 56, 46])
     timp = song.track(5, TIMPANI, volume=72, reverb=50)
-    for i, r in enumerate(roots):
+    for i, r in enumerate(roots):  # a hit on each chord, a roll swelling into the next
         timp.note(i * 8, 1.0, r + 12, 84)
+        for k in range(16):
+            timp.note(i * 8 + 6 + k * 0.125, 0.125, n("A2"), 30 + 3 * k)
     drums = song.track(DRUMS, volume=70, reverb=30)
     _ticks(drums, 12, 0.25, [44, 22, 32, 22])
     for bar in range(12):

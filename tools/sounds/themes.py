@@ -162,16 +162,16 @@ def zaznacz():
     low = song.track(1, SYNTH_STRINGS, volume=104, reverb=40)
     low.note(0, end + 0.4, chord("D2", "A2", "D3"), 104)
     for track in (cluster, low):
-        track.ramp(0, end, 11, 30, 127)
+        track.ramp(0, end, 11, 16, 127)
         for i in range(33):
             track.bend(0.4 + i * (end - 0.4) / 32, 1.5 * i / 32)
     timp = song.track(2, TIMPANI, volume=110, reverb=30)
     drums = song.track(DRUMS, volume=100, reverb=30)
     beat, gap = 0.0, 1.5
-    while beat < end - 0.3:
-        for dt, v in ((0, 100), (0.3, 76)):
-            timp.note(beat + dt, 0.3, n("D2"), v + beat * 4)
-            drums.note(beat + dt, 0.3, KICK, v + beat * 4)
+    while beat < end - 0.3:  # the heart beats faster and harder towards the verdict
+        for dt, v in ((0, 62), (0.3, 44)):
+            timp.note(beat + dt, 0.3, n("D2"), v + beat * 11)
+            drums.note(beat + dt, 0.3, KICK, v + beat * 11)
         beat += gap
         gap = max(0.7, gap * 0.8)
     return song, end + 0.4

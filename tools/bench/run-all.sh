@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Prints the game's performance figures; each benchmark runs on a private X server.
+set -euo pipefail
+build=${1:-build}
+root=$(cd "$(dirname "$0")/../.." && pwd)
+xserver="$root/tests/support/with-xserver.sh"
+echo "== start-up and memory =="
+QT_QPA_PLATFORM=xcb "$xserver" xvfb "$build/tools/bench/fortuniak_bench_startup" "$build/game"

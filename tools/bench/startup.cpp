@@ -1,0 +1,132 @@
+// fortuniak_bench_startup GAME_DIR: time from process start to the first paint of the main
+// window, beside a bare Qt window of the same size started the same way, and the game's
+// resident memory at that moment. Needs an X display.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+
+#include "app/GameServices.h"
+#include "app/Lifetime.h"
+#include "app/Shell.h"
+#include "app/TMainFrm.h"
+#include "app/platform/SystemPlatform.h"
+
+namespace {
+
+constexpr int Runs = 7;
+
+long residentKiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLong();
+  return 0;
+}
+
+// Reports the first paint of the window named `window` on stdout, then lets the program end.
+class FirstPaint : public QObject {
+ public:
+  FirstPaint(QString window, std::function<void()> done)
+      : m_window(std::move(window)), m_done(std::move(done)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !m_seen && watched->objectName() == m_window) {
+      m_seen = true;
+      QTimer::singleShot(0, [this] {
+        std::printf("painted %ld\n", residentKiB());
+        std::fflush(stdout);
+        m_done();
+      });
+    }
+    return false;
+  }
+
+ private:
+  QString m_window;
+  std::function<void()> m_done;
+  bool m_seen = false;
+};
+
+int bareChild(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QWidget window;
+  window.setObjectName(QStringLiteral("bare"));
+  window.resize(792, 427);
+  FirstPaint probe(QStringLiteral("bare"), [] { QCoreApplication::quit(); });
+  window.installEventFilter(&probe);
+  window.show();
+  return QApplication::exec();
+}
+
+int gameChild(int argc, char** argv, const char* gameDir) {
+  auto desktop = platform::makeDesktopPlatform();
+  GameServices services;
+  Shell shell(*desktop, services);
+  shell.beforeApplication();
+  QApplication app(argc, argv);
+  FirstPaint probe(QStringLiteral("MainFrm"), [] { lifetime::requestTermination(); });
+  app.installEventFilter(&probe);
+  if (!shell.afterApplication(QString::fromLocal8Bit(gameDir))) return 1;
+  return shell.runAndShutDown();
+}
+
+struct Sample {
+  double ms = 0;
+  long rssKiB = 0;
+};
+
+Sample runChild(const QStringList& args) {
+  QProcess child;
+  QElapsedTimer clock;
+  clock.start();
+  child.start(QCoreApplication::applicationFilePath(), args);
+  Sample sample;
+  while (child.waitForReadyRead(20000)) {
+    const QByteArray line = child.readLine();
+    if (line.startsWith("painted")) {
+      sample.ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+      sample.rssKiB = line.mid(8).trimmed().toLong();
+      break;
+    }
+  }
+  child.waitForFinished(20000);
+  return sample;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::string(argv[1]) == "--child-bare") return bareChild(argc, argv);
+  if (argc >= 3 && std::string(argv[1]) == "--child-game") return gameChild(argc, argv, argv[2]);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fortuniak_bench_startup GAME_DIR\n");
+    return 2;
+  }
+  QCoreApplication app(argc, argv);
+  const QString gameDir = QString::fromLocal8Bit(argv[1]);
+  std::vector<double> bare, game;
+  long rss = 0;
+  for (int i = 0; i < Runs; ++i) {
+    bare.push_back(runChild({QStringLiteral("--child-bare"), QStringLiteral("x")}).ms);
+    const Sample s = runChild({QStringLiteral("--child-game"), gameDir});
+    game.push_back(s.ms);
+    rss = std::max(rss, s.rssKiB);
+  }
+  const double b = median(bare), g = median(game);
+  std::printf("start-up to first paint (median of %d runs)\n", Runs);
+  std::printf("  bare Qt window   %8.1f ms\n", b);
+  std::printf("  FORTUNIAK        %8.1f ms   (%.2f x the bare window; target <= 1.50)\n", g, g / b);
+  std::printf("resident memory after start-up: %.1f MB (target < 90 MB)\n", rss / 1024.0);
+  return (g > 0 && b > 0) ? 0 : 1;
+}
