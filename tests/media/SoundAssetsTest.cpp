@@ -26,15 +26,15 @@ namespace fs = std::filesystem;
 
 constexpr int kRate = 22050;
 constexpr std::array<const char*, 42> kNames = {
-    "MUSIC_1", "MUSIC_2", "MUSIC_3", "ZAZNACZ", "DOBRA_PRZED", "DOBRA_PO", "DOBRA_GWARA",
-    "ODP_ZUA", "REZ_OKLASKI", "REZ_MUZA", "K_KOM", "K_PUB", "TEL_START", "TEL_END",
-    "K", "KA", "KB", "KC", "KD", "KE",
-    "G", "GA", "GB", "GC", "GD", "GE",
-    "M", "M2", "MA", "MB", "MC", "MD", "ME", "M2E",
-    "T", "T2", "TA", "TB", "TC", "TD", "TE", "T2E"};
+    "MUSIC_1", "MUSIC_2",     "MUSIC_3",  "ZAZNACZ", "DOBRA_PRZED", "DOBRA_PO",  "DOBRA_GWARA",
+    "ODP_ZUA", "REZ_OKLASKI", "REZ_MUZA", "K_KOM",   "K_PUB",       "TEL_START", "TEL_END",
+    "K",       "KA",          "KB",       "KC",      "KD",          "KE",        "G",
+    "GA",      "GB",          "GC",       "GD",      "GE",          "M",         "M2",
+    "MA",      "MB",          "MC",       "MD",      "ME",          "M2E",       "T",
+    "T2",      "TA",          "TB",       "TC",      "TD",          "TE",        "T2E"};
 constexpr std::array<const char*, 3> kMusic = {"MUSIC_1", "MUSIC_2", "MUSIC_3"};
 constexpr std::array<const char*, 28> kVoices = {
-    "K", "KA", "KB", "KC", "KD", "KE", "G", "GA", "GB", "GC", "GD", "GE", "M", "M2",
+    "K",  "KA", "KB", "KC", "KD", "KE",  "G", "GA", "GB", "GC", "GD", "GE", "M",  "M2",
     "MA", "MB", "MC", "MD", "ME", "M2E", "T", "T2", "TA", "TB", "TC", "TD", "TE", "T2E"};
 
 fs::path soundsDir() { return fs::path(FORTUNIAK_SOURCE_DIR) / "assets" / "sounds"; }
@@ -151,9 +151,8 @@ double soundingRmsDb(const std::vector<int16_t>& s) {
 std::vector<const char*> oneShots() {
   std::vector<const char*> names;
   for (const char* name : kNames)
-    if (std::find_if(kMusic.begin(), kMusic.end(), [name](const char* m) {
-          return std::string(m) == name;
-        }) == kMusic.end())
+    if (std::find_if(kMusic.begin(), kMusic.end(),
+                     [name](const char* m) { return std::string(m) == name; }) == kMusic.end())
       names.push_back(name);
   return names;
 }
@@ -167,7 +166,8 @@ TEST(SoundAssets, ExactlyTheGamesFortyTwoFilesArePresent) {
   const std::set<std::string> wanted(kNames.begin(), kNames.end());
   ASSERT_EQ(wanted.size(), 42u);
   for (const std::string& name : wanted) EXPECT_TRUE(found.count(name)) << name << ".wav missing";
-  for (const std::string& name : found) EXPECT_TRUE(wanted.count(name)) << name << ".wav unexpected";
+  for (const std::string& name : found)
+    EXPECT_TRUE(wanted.count(name)) << name << ".wav unexpected";
 }
 
 TEST(SoundAssets, LevelsAreMatchedAcrossClips) {
@@ -289,8 +289,10 @@ TEST_P(Voice, IsTrimmedToAShortPause) {
   ASSERT_FALSE(s.empty());
   const int threshold = peakOf(s, 0, s.size()) / 100;
   const auto loud = [threshold](int16_t v) { return std::abs(static_cast<int>(v)) > threshold; };
-  const double lead = static_cast<double>(std::find_if(s.begin(), s.end(), loud) - s.begin()) / kRate;
-  const double tail = static_cast<double>(std::find_if(s.rbegin(), s.rend(), loud) - s.rbegin()) / kRate;
+  const double lead =
+      static_cast<double>(std::find_if(s.begin(), s.end(), loud) - s.begin()) / kRate;
+  const double tail =
+      static_cast<double>(std::find_if(s.rbegin(), s.rend(), loud) - s.rbegin()) / kRate;
   EXPECT_GE(lead, 0.02);
   EXPECT_LE(lead, 0.12);
   EXPECT_GE(tail, 0.02);

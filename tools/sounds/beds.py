@@ -53,7 +53,7 @@ def music_1():
 
 def music_2():
     """Tenser: faster, octave-jumping pulse, sixteenth ticks, a soft heartbeat kick."""
-    song = Song(96)  # bar = 2.5 s, 10 bars = 25 s
+    song = Song(100)  # bar = 2.4 s, 10 bars = 24 s
     prog = [chord("D3", "A3", "F4"), chord("Bb2", "F3", "D4"), chord("G2", "D3", "Bb3"),
             chord("Eb3", "G3", "Bb3"), chord("A2", "E3", "C#4")]
     roots = [n("D2"), n("Bb1"), n("G1"), n("Eb2"), n("A1")]

@@ -68,7 +68,7 @@ def applause(seed, duration, shape, people=40):
             g = loudness * shape(t) * rng.uniform(0.6, 1.0)
             if g > 0.01:
                 a.mix_into(out, rng.choice(bank), t, g)
-            t += rng.gauss(1.0 / rate, 0.02 / rate * 4)
+            t += rng.gauss(1.0 / rate, 0.08 / rate)  # nobody claps like a metronome
     bed = a.bandpass(a.noise(rng, duration), 700, 4500)
     for i in range(len(out)):
         out[i] += bed[i] * 0.25 * shape(i / RATE)

@@ -9,7 +9,8 @@ out=$(realpath -m "${1:-$here/../../assets/sounds}")
 soundfont=/usr/share/sounds/sf2/FluidR3_GM.sf2
 
 for tool in python3 sox fluidsynth espeak-ng; do
-  command -v "$tool" >/dev/null || { echo "$0: $tool is missing (tools/setup-debian.sh)" >&2; exit 1; }
+  command -v "$tool" >/dev/null ||
+    { echo "$0: $tool is missing (tools/setup-debian.sh)" >&2; exit 1; }
 done
 [ -r "$soundfont" ] || { echo "$0: $soundfont is missing (fluid-soundfont-gm)" >&2; exit 1; }
 

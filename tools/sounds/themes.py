@@ -5,11 +5,9 @@ The fanfares sit in D major, the parallel major of the beds' D minor, so a corre
 answer sounds like the bed's tension being released. Each piece returns
 (song, end_beat); the renderer's output is later cut to the exact length the game expects.
 """
-from midi import (BRASS, CONTRABASS, CRASH, DRUMS, FRENCH_HORN, GLOCKENSPIEL, KICK, PIANO,
-                  SLOW_STRINGS, SNARE, STRINGS, SYNTH_STRINGS, TAMBOURINE, TIMPANI,
-                  TREMOLO_STRINGS, TROMBONE, TRUMPET, TUBA, Song, chord, n)
-
-ORCHESTRA_HIT = 55
+from midi import (BRASS, CONTRABASS, CRASH, DRUMS, FRENCH_HORN, GLOCKENSPIEL, KICK,
+                  ORCHESTRA_HIT, PIANO, SLOW_STRINGS, SNARE, STRINGS, SYNTH_STRINGS, TAMBOURINE,
+                  TIMPANI, TREMOLO_STRINGS, TROMBONE, TRUMPET, TUBA, Song, chord, n)
 
 
 def _snare_roll(drums, start, length, v0, v1, step=1 / 6):
@@ -33,7 +31,8 @@ def dobra_przed():
     tpt.note(1, 2.5, n("A5"), 112)
     song.track(1, BRASS, volume=100, reverb=50).note(1, 2.5, chord("D4", "F#4", "A4", "D5"), 104)
     song.track(2, TROMBONE, volume=96, reverb=50).note(1, 2.5, chord("D3", "A3"), 100)
-    song.track(3, STRINGS, volume=90, reverb=60).note(1, 2.8, chord("D3", "A3", "D4", "F#4", "A4"), 96)
+    strings = song.track(3, STRINGS, volume=90, reverb=60)
+    strings.note(1, 2.8, chord("D3", "A3", "D4", "F#4", "A4"), 96)
     timp = song.track(4, TIMPANI, volume=100, reverb=50)
     timp.note(0, 0.5, n("A1"), 80)
     timp.note(1, 1.5, n("D2"), 118)

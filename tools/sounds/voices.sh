@@ -7,13 +7,14 @@ set -euo pipefail
 out=${1:?usage: voices.sh DIR}
 mkdir -p "$out"
 
-# friend -> espeak-ng options | sox effects after the phone band
+# friend -> espeak-ng voice and pitch | words per minute | sox effects after the phone band
 declare -A SPEAK=(
-  [jacek]="-v pl+m3 -p 78 -s 185"    # 15: quick, light, a young man's pitch
-  [dorota]="-v pl+f2 -p 48 -s 158"   # 39: a woman's middle register
-  [zenon]="-v pl+grandpa -p 22 -s 118 -g 3"  # 82: low, slow, gaps between words
-  [leszek]="-v pl+m6 -p 48 -s 162"   # 42: steady, mid-low
+  [jacek]="-v pl+m3 -p 78"           # 15: light, a young man's pitch
+  [dorota]="-v pl+f2 -p 48"          # 39: a woman's middle register
+  [zenon]="-v pl+grandpa -p 22 -g 3" # 82: low, with gaps between the words
+  [leszek]="-v pl+m6 -p 48"          # 42: steady, mid-low
 )
+declare -A SPEED=([jacek]=185 [dorota]=158 [zenon]=118 [leszek]=162)
 declare -A COLOUR=(
   [jacek]="pitch 250"                # smaller throat: formants up with the pitch
   [dorota]=""
@@ -43,8 +44,11 @@ CLIPS=(
 
 for clip in "${CLIPS[@]}"; do
   IFS='|' read -r name friend words <<<"$clip"
+  speed=${SPEED[$friend]}
+  # the answer's letter is the word that matters: each friend says it a little slower
+  [ ${#words} -eq 1 ] && speed=$((speed * 3 / 4))
   # shellcheck disable=SC2086  # the option strings are meant to split
-  espeak-ng ${SPEAK[$friend]} -w "$out/$name.raw.wav" "$words"
+  espeak-ng ${SPEAK[$friend]} -s "$speed" -w "$out/$name.raw.wav" "$words"
   # shellcheck disable=SC2086
   sox -R -V1 "$out/$name.raw.wav" -t raw -e floating-point -b 32 -c 1 -r 22050 "$out/$name.f32" \
     ${COLOUR[$friend]} sinc 300-3400 equalizer 1800 1.5q 3 \
