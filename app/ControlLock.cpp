@@ -5,12 +5,14 @@
 
 #include "app/widgets/FlatButton.h"
 #include "app/widgets/PictureBox.h"
+#include "app/widgets/SymbolLabel.h"
 #include "app/widgets/TextLabel.h"
 
 namespace {
 bool isLockable(const QWidget* w) {
   return qobject_cast<const PictureBox*>(w) || qobject_cast<const TextLabel*>(w) ||
-         qobject_cast<const FlatButton*>(w) || qobject_cast<const QCheckBox*>(w);
+         qobject_cast<const FlatButton*>(w) || qobject_cast<const QCheckBox*>(w) ||
+         qobject_cast<const SymbolLabel*>(w);
 }
 }  // namespace
 

@@ -1,7 +1,55 @@
 #pragma once
 
-#include "app/ShellServices.h"
+#include <memory>
 
-// The subsystems the shell calls, as this game is composed. Each subsystem that joins the
-// game overrides its operations here.
-class GameServices : public ShellServices {};
+#include "app/ShellServices.h"
+#include "players/PlayerSession.h"
+
+class DataFile;
+class Movies;
+class QuestionBank;
+class Random;
+class StartCheck;
+class Options;
+class ProfileScreens;
+class ProfileStore;
+struct AppContext;
+
+// The subsystems of the game as the shell calls them.
+class GameServices : public ShellServices {
+ public:
+  GameServices();
+  ~GameServices() override;
+
+  void buildScreens(ShellParts& parts) override;
+  void releaseScreens() override;
+
+  void resetCurrentPlayer() override;
+  void LoadOptions() override;
+  void SaveOptions() override;
+  void RefreshOptionsView() override;
+  void OpcjeClick() override;
+  void ProfilesShow() override;
+  void disableMovieInput() override;
+  bool PlayMovie(const QString& resource) override;
+  void EnsureInfoMoviePlaying() override;
+  void StopResultMovie() override;
+
+  PlayerSession& session() { return m_session; }
+  Options& options() { return *m_options; }
+  Movies& movies() { return *m_movies; }
+  QuestionBank& questionBank() { return *m_bank; }
+
+ private:
+  DataFile dataFile() const;
+
+  const AppContext* m_context = nullptr;
+  PlayerSession m_session;
+  std::unique_ptr<ProfileStore> m_store;
+  std::unique_ptr<Options> m_options;
+  std::unique_ptr<ProfileScreens> m_profiles;
+  std::unique_ptr<Movies> m_movies;
+  std::unique_ptr<Random> m_random;
+  std::unique_ptr<QuestionBank> m_bank;
+  std::unique_ptr<StartCheck> m_startCheck;
+};

@@ -112,7 +112,6 @@ void MenuScreens::MenuShow() {
   const QImage face = m_form.control<PictureBox>(QStringLiteral("imgMB"))->picture();
   for (const auto& entry : kMenuEntries)
     m_form.control<PictureBox>(QString::fromLatin1(entry.pictureName))->setPicture(face);
-  m_form.control<PictureBox>(QStringLiteral("imgPQuit"))->setPicture(face);
   m_panels.loadIcons();
 }
 
@@ -121,7 +120,6 @@ void MenuScreens::LoseShow() {
   m_form.control<PictureBox>(QStringLiteral("imgBack"))->setPicture(face);
   const QImage background = m_form.control<PictureBox>(QStringLiteral("imgMenuTlo"))->picture();
   m_form.control<PictureBox>(QStringLiteral("imgLoseTlo"))->setPicture(background);
-  m_form.control<PictureBox>(QStringLiteral("imgPTlo"))->setPicture(background);
 }
 
 void MenuScreens::addHandlers() {

@@ -14,6 +14,7 @@
 #include "app/MenuScreens.h"
 #include "app/MessagePanels.h"
 #include "app/Pacing.h"
+#include "app/ShellParts.h"
 #include "app/ShellServices.h"
 #include "app/TBGFrm.h"
 #include "app/TMainFrm.h"
@@ -23,13 +24,21 @@
 
 namespace {
 
-// Hints wait a second before they appear.
-class HintStyle : public QProxyStyle {
+// The game's look where the desktop style decides: hints wait a second, passwords show
+// stars, and the one scroll bar (the players' list) is 30 pixels wide with square buttons.
+class GameStyle : public QProxyStyle {
  public:
+  GameStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
     if (hint == SH_ToolTip_WakeUpDelay) return durations::HintDelay;
+    if (hint == SH_LineEdit_PasswordCharacter) return u'*';
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_ScrollBarExtent) return 30;
+    return QProxyStyle::pixelMetric(metric, option, widget);
   }
 };
 
@@ -62,7 +71,7 @@ bool Shell::afterApplication(const QString& executableDir) {
   lifetime::installSignalHandlers();
   installGameFonts();
   // The style carries the hint delay; set before any widget exists so none is polished twice.
-  QApplication::setStyle(new HintStyle);
+  QApplication::setStyle(new GameStyle);
   m_context.ScreenSizeAtStart = m_platform.screenMetrics();
   checkResolution();
   createWindows();
@@ -75,8 +84,7 @@ bool Shell::afterApplication(const QString& executableDir) {
   m_bgFrm->FormShow(m_context.ScreenSizeAtStart);
   m_bgFrm->show();
   QCoreApplication::processEvents();
-  MainFrmFormShow(executableDir);
-  if (m_context.QuestionsTempPath.isEmpty()) {  // the questions file could not be read
+  if (!MainFrmFormShow(executableDir)) {  // a file the game needs could not be made
     FormDestroy();
     return false;
   }
@@ -104,6 +112,8 @@ void Shell::createWindows() {
   m_menu = std::make_unique<MenuScreens>(*m_mainFrm, m_handlers, m_services, *m_panels);
   m_bgFrm = std::make_unique<TBGFrm>(m_handlers);
   m_handlers.add(QStringLiteral("btnCloseClick"), [this] { btnCloseClick(); });
+  ShellParts parts{m_context, *m_mainFrm, *m_bgFrm, m_handlers, *m_panels, *m_pacing, m_platform};
+  m_services.buildScreens(parts);
   // Centred on the screen as it is after the display change.
   const auto screen = m_platform.screenMetrics();
   m_mainFrm->move((screen.width - m_mainFrm->width()) / 2,
@@ -119,7 +129,7 @@ void Shell::installHints() {
   QToolTip::setPalette(hints);
 }
 
-void Shell::MainFrmFormShow(const QString& executableDir) {
+bool Shell::MainFrmFormShow(const QString& executableDir) {
   const QString title = appinfo::titleText();
   QApplication::setApplicationDisplayName(title);
   m_mainFrm->setWindowTitle(title);
@@ -133,10 +143,11 @@ void Shell::MainFrmFormShow(const QString& executableDir) {
   m_services.ProfilesShow();
   m_menu->LoseShow();
   m_menu->MenuShow();
-  m_services.PlayMovie(QStringLiteral("FILE2"));
-  if (!makeQuestionsCopy()) return;
+  if (!m_services.PlayMovie(QStringLiteral("FILE2"))) return false;
+  if (!makeQuestionsCopy()) return false;
   m_context.QuestionsTempPath = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsTempFile);
   m_platform.SetSystemBeep(false);
+  return true;
 }
 
 bool Shell::makeQuestionsCopy() {
@@ -178,6 +189,7 @@ void Shell::FormDestroy() {
       QFile::remove(m_context.AppDir + QString::fromUtf8(movie));
   m_platform.SetSystemBeep(true);
   // The windows go now, while the application object that they need still exists.
+  m_services.releaseScreens();
   m_handlers.clear();
   m_menu.reset();
   m_panels.reset();

@@ -45,7 +45,7 @@ class Shell {
  private:
   void checkResolution();
   void createWindows();
-  void MainFrmFormShow(const QString& executableDir);
+  bool MainFrmFormShow(const QString& executableDir);
   bool makeQuestionsCopy();
   void btnCloseClick();
   void installHints();

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <type_traits>
 
 #include "app/Lifetime.h"
 #include "app/Shell.h"
@@ -12,14 +13,16 @@
 #include "tests/support/RecordingPlatform.h"
 #include "tests/support/RecordingServices.h"
 
-// A game shell started in a folder of its own, on a recording desktop, with recording
-// subsystems; message boxes are answered as soon as they open and remembered.
-struct ShellHarness {
-  ShellHarness() {
+// A game shell started in a folder of its own, on a recording desktop, with the given
+// subsystems (recording ones by default); message boxes are answered as soon as they open and
+// remembered.
+template <class Services>
+struct BasicShellHarness {
+  BasicShellHarness() {
     lifetime::reset();
     writeFile("Pytania.pFK", scrambleText("[1;1]\r\nP=Pytanie\r\n"));
   }
-  ~ShellHarness() {
+  ~BasicShellHarness() {
     shell.FormDestroy();
     lifetime::reset();
   }
@@ -49,8 +52,18 @@ struct ShellHarness {
   QTemporaryDir dir;
   CallLog log;
   RecordingPlatform desktop{log};
-  RecordingServices services{log};
+  Services services = makeServices();
   Shell shell{desktop, services};
   QStringList messages;
   std::vector<QMessageBox::Icon> icons;
+
+ private:
+  Services makeServices() {
+    if constexpr (std::is_constructible_v<Services, CallLog&>)
+      return Services(log);
+    else
+      return Services();
+  }
 };
+
+using ShellHarness = BasicShellHarness<RecordingServices>;

@@ -1,0 +1,103 @@
+#include "media/MoviePlayer.h"
+
+#include <QFile>
+#include <QPainter>
+
+MoviePlayer::MoviePlayer(QWidget* parent, const QString& name, Display display)
+    : QWidget(parent), m_display(display) {
+  setObjectName(name);
+  m_elapsed.start();
+  m_timer.setTimerType(Qt::PreciseTimer);
+  m_timer.setInterval(1000 / FramesPerSecond / 2);  // twice a frame: no frame is shown late
+  connect(&m_timer, &QTimer::timeout, this, &MoviePlayer::advance);
+}
+
+void MoviePlayer::setMovie(const QString& path) {
+  Stop();
+  m_path = path;
+  QFile file(path);
+  m_data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  m_reader.reset();
+  m_buffer.reset();
+  m_image = QImage();
+  m_total = 0;
+  m_frame = 0;
+  if (!m_data.isEmpty()) {
+    m_buffer = std::make_unique<QBuffer>(&m_data);
+    m_buffer->open(QIODevice::ReadOnly);
+    m_reader = std::make_unique<QImageReader>(m_buffer.get());
+    m_total = m_reader->canRead() ? std::max(0, m_reader->imageCount()) : 0;
+    m_readerNext = 0;
+    if (m_total > 0) readFrame(0);
+  }
+  update();
+}
+
+bool MoviePlayer::readFrame(int frame) {
+  if (!m_reader || frame < 0 || frame >= m_total) return false;
+  if (frame < m_readerNext) {  // back to the start: the reader only goes forward
+    m_buffer->seek(0);
+    m_reader = std::make_unique<QImageReader>(m_buffer.get());
+    m_readerNext = 0;
+  }
+  QImage image;
+  while (m_readerNext <= frame) {
+    image = m_reader->read();
+    ++m_readerNext;
+    if (image.isNull()) return false;
+  }
+  m_image = image;
+  m_frame = frame;
+  update();
+  emit frameShown(frame);
+  return true;
+}
+
+void MoviePlayer::Play() {
+  if (m_total == 0) return;
+  if (m_frame >= m_total - 1 && !m_display.loop) GotoFrame(0);
+  m_playing = true;
+  m_playStartFrame = m_frame;
+  m_playStart = now();
+  m_timer.start();
+}
+
+void MoviePlayer::Stop() {
+  m_playing = false;
+  m_timer.stop();
+}
+
+void MoviePlayer::GotoFrame(int frame) {
+  readFrame(frame);
+  if (m_playing) {
+    m_playStartFrame = m_frame;
+    m_playStart = now();
+  }
+}
+
+void MoviePlayer::advance() {
+  if (!m_playing || m_total == 0) return;
+  const qint64 due = m_playStartFrame + (now() - m_playStart) * FramesPerSecond / 1000;
+  qint64 target = due;
+  if (m_display.loop) {
+    target = due % m_total;
+  } else if (due >= m_total - 1) {
+    target = m_total - 1;
+    m_playing = false;  // a movie that does not loop stops on its last frame
+    m_timer.stop();
+  }
+  if (target != m_frame) readFrame(static_cast<int>(target));
+}
+
+void MoviePlayer::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  if (m_image.isNull()) return;
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  QRect target = rect();
+  if (m_display.keepAspect) {
+    QSize size = m_image.size().scaled(rect().size(), Qt::KeepAspectRatio);
+    target = QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+  }
+  p.drawImage(target, m_image);
+}

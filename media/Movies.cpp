@@ -1,0 +1,121 @@
+#include "media/Movies.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+#include "app/AppContext.h"
+#include "app/Durations.h"
+#include "app/Handlers.h"
+#include "app/TBGFrm.h"
+#include "app/TMainFrm.h"
+#include "app/platform/SystemPlatform.h"
+#include "app/widgets/PictureBox.h"
+#include "app/widgets/TextLabel.h"
+#include "media/MoviePlayer.h"
+
+Movies::Movies(TMainFrm& form, TBGFrm& background, Handlers& handlers,
+               platform::SystemPlatform& desktop, const AppContext& context)
+    : m_form(form), m_background(background), m_desktop(desktop), m_context(context) {
+  m_anim = new MoviePlayer(form.tsAnim, QStringLiteral("sfAnim"), {true, false});
+  m_anim->setGeometry(4, 5, 782, 415);
+  m_lose = new MoviePlayer(form.tsLose, QStringLiteral("sfLose"), {true, true});
+  m_lose->setGeometry(195, 87, 409, 301);
+  m_info = new MoviePlayer(form.Info, QStringLiteral("sfInfo"), {false, true});
+  m_info->setGeometry(4, 5, 333, 287);
+  m_tmAnim.setInterval(durations::AnimTimerInterval);
+  QObject::connect(&m_tmAnim, &QTimer::timeout, [this] { tmAnimTimer(); });
+  handlers.add(QStringLiteral("AnimStop"), [this] { AnimStop(); });
+}
+
+Movies::~Movies() = default;
+
+QString Movies::pathOf(const char* fileName) const {
+  return m_context.AppDir + QString::fromLatin1(fileName);
+}
+
+void Movies::disableMovieInput() {
+  for (MoviePlayer* movie : {m_anim, m_lose, m_info}) {
+    movie->setAttribute(Qt::WA_TransparentForMouseEvents);
+    movie->setFocusPolicy(Qt::NoFocus);
+  }
+}
+
+bool Movies::bringOut(const QString& resource, const QString& fileName) {
+  // A movie missing from the executable is written as an empty file: it then fails to load
+  // and simply shows nothing.
+  QFile source(QStringLiteral(":/movies/%1.webp").arg(resource));
+  const QByteArray data = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+  QFile out(m_context.AppDir + fileName);
+  if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size() &&
+      out.flush())
+    return true;
+  QMessageBox::critical(&m_form, appinfo::titleText(),
+                        QString::fromUtf8("Nie można zapisać pliku „%1”: %2")
+                            .arg(QDir::toNativeSeparators(out.fileName()), out.errorString()));
+  return false;
+}
+
+bool Movies::PlayMovie(const QString& resource) {
+  m_background.imgBG->hide();
+  m_form.showPage(m_form.tsAnim);
+  m_desktop.showCursor(false);
+  m_background.setEnabled(false);
+  if (!bringOut(resource, resource)) return false;
+  const QString path = m_context.AppDir + resource;
+  m_anim->setMovie(path);
+  m_anim->GotoFrame(0);
+  m_anim->Play();
+  m_tmAnim.start();
+  QFile::remove(path);
+  return true;
+}
+
+void Movies::tmAnimTimer() {
+  const int frame = m_anim->CurrentFrame();
+  if ((!m_anim->IsPlaying() && frame > 30) || frame >= m_anim->TotalFrames() - 3) AnimStop();
+}
+
+void Movies::AnimStop() {
+  m_tmAnim.stop();
+  m_background.setEnabled(true);
+  m_anim->Stop();
+  m_desktop.showCursor(true);
+  if (m_anim->Movie() == pathOf("FILE2")) {
+    m_form.showPage(m_form.tsProfiles);
+  } else if (m_anim->Movie() == pathOf("FILE5")) {
+    if (m_endGame) m_endGame(QStringLiteral("Wygrana"), QStringLiteral("1 MILION"), 15);
+  }
+  m_background.imgBG->show();
+  m_background.btnClose->show();
+}
+
+bool Movies::EnsureInfoMoviePlaying() {
+  const QString path = pathOf("NFO.avi");
+  if (m_info->Movie() != path) {
+    if (!bringOut(QStringLiteral("FILE4"), QStringLiteral("NFO.avi"))) return false;
+    m_info->setMovie(path);
+    m_info->Play();
+    QFile::remove(path);
+  } else if (!m_info->IsPlaying()) {
+    m_info->GotoFrame(0);
+    m_info->Play();
+  }
+  return true;
+}
+
+bool Movies::EnsureResultMoviePlaying() {
+  const QString path = pathOf("LOSE.exe");
+  if (m_lose->Movie() != path) {
+    if (!bringOut(QStringLiteral("FILE3"), QStringLiteral("LOSE.exe"))) return false;
+    m_lose->setMovie(path);
+    m_lose->Play();
+    if (QFile::exists(path)) QFile::remove(path);
+  } else {
+    m_lose->GotoFrame(0);
+    m_lose->Play();
+  }
+  return true;
+}
+
+void Movies::StopResultMovie() { m_lose->StopPlay(); }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "options/OptionFlags.h"
+
+class DataFile;
+class Handlers;
+class Pacing;
+class TMainFrm;
+
+// The seven switches of the current player and the options page that changes them.
+class Options {
+ public:
+  Options(TMainFrm& form, Pacing& pacing, std::function<DataFile()> dataFile,
+          std::function<QString()> playerName);
+
+  // The flags of the current player; the other subsystems read them directly.
+  OptionFlags flags;
+
+  void LoadOptions();
+  void SaveOptions();
+  void RefreshOptionsView();
+  void OpcjeClick();
+  // A caption label ("lblO" + key) or a symbol label ("rys" + key) was clicked.
+  void OpcjeSetClick(const QString& senderName);
+  void DrawOptionSymbol(const QString& key);
+
+  // The keys in the order the page shows them.
+  static const QStringList& keys();
+
+ private:
+  bool& flag(const QString& key);
+
+  TMainFrm& m_form;
+  Pacing& m_pacing;
+  std::function<DataFile()> m_dataFile;
+  std::function<QString()> m_playerName;
+};

@@ -1,0 +1,292 @@
+#include "players/ProfileScreens.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollArea>
+#include <QStackedWidget>
+
+#include "app/ControlLock.h"
+#include "app/Handlers.h"
+#include "app/SymbolFonts.h"
+#include "app/TMainFrm.h"
+#include "app/widgets/PictureBox.h"
+#include "app/widgets/TextLabel.h"
+#include "players/DateEdit.h"
+#include "players/PlayerSession.h"
+#include "players/ProfileStore.h"
+#include "players/ProfilesPage.h"
+
+namespace {
+
+// Names are shown as typed: an "&" in a name is not an accelerator.
+QString literal(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
+
+const char* const kLeftButtons[] = {"imgPLog", "imgPNew", "imgPEdit", "imgPDel", "imgPList", "imgPQuit"};
+
+}  // namespace
+
+ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, const ProfileStore& store,
+                               PlayerSession& session, std::function<bool()> dataFileExists,
+                               std::function<void()> loadOptions, std::function<QDateTime()> now)
+    : m_form(form),
+      m_handlers(handlers),
+      m_store(store),
+      m_session(session),
+      m_dataFileExists(std::move(dataFileExists)),
+      m_loadOptions(std::move(loadOptions)),
+      m_now(std::move(now)) {
+  profilespage::build(form.tsProfiles, handlers);
+  connectForm();
+  const std::pair<const char*, void (ProfileScreens::*)()> named[] = {
+      {"btnPNewClick", &ProfileScreens::btnPNewClick},
+      {"btnPListClick", &ProfileScreens::btnPListClick},
+      {"lblPCreateClick", &ProfileScreens::lblPCreateClick},
+      {"btnPPOkClick", &ProfileScreens::btnPPOkClick},
+      {"btnPPCanClick", &ProfileScreens::btnPPCanClick},
+  };
+  for (auto [name, method] : named)
+    handlers.add(QString::fromLatin1(name), [this, method] { (this->*method)(); });
+  handlers.add(QStringLiteral("lblPLogClick"), [this] { AskPassword([this] { btnPLogClick(); }); });
+  handlers.add(QStringLiteral("lblPEditClick"), [this] { AskPassword([this] { btnPEditClick(); }); });
+  handlers.add(QStringLiteral("lblPDelClick"), [this] { AskPassword([this] { btnPDelClick(); }); });
+}
+
+template <class T>
+T* ProfileScreens::c(const char* name) const {
+  return m_form.control<T>(QString::fromLatin1(name));
+}
+
+void ProfileScreens::connectForm() {
+  for (const char* name : {"edtPImi", "edtPMie", "edtPUro", "edtPPas", "edtPPas2"})
+    QObject::connect(c<QLineEdit>(name), &QLineEdit::textChanged, [this] { PGraczChange(); });
+  auto* sex = c<QLineEdit>("edtPPue");
+  QObject::connect(sex, &QLineEdit::textEdited, [sex](const QString& text) {
+    if (text != text.toUpper()) sex->setText(text.toUpper());  // the field takes capitals only
+  });
+  QObject::connect(sex, &QLineEdit::textChanged, [this] { edtPPueChange(); });
+  QObject::connect(c<QLineEdit>("edtPPHas"), &QLineEdit::textChanged, [this] { edtPPHasChange(); });
+}
+
+void ProfileScreens::setButtonsEnabled(bool log, bool edit, bool del) {
+  for (auto [picture, label, on] : {std::tuple{"imgPLog", "lblPLog", log},
+                                    std::tuple{"imgPEdit", "lblPEdit", edit},
+                                    std::tuple{"imgPDel", "lblPDel", del}}) {
+    c(picture)->setEnabled(on);
+    c(label)->setEnabled(on);
+  }
+}
+
+void ProfileScreens::ProfilesShow() {
+  auto* hint = c<TextLabel>("lblPInfo");
+  auto* create = c<TextLabel>("lblPNew");
+  QFont font = create->font();
+  if (m_dataFileExists()) {
+    hint->setCaption(QString::fromUtf8("Aby wybrać gracza kliknij na jego imię."));
+    create->setColour(Qt::white);
+    font.setBold(false);
+  } else {
+    hint->setCaption(QString::fromUtf8("Aby stworzyć nowego gracza kliknij na \"Stwórz gracza\"."));
+    create->setColour(profilespage::Red);
+    font.setBold(true);
+  }
+  create->setFont(font);
+  const QStringList names = m_store.ListProfiles();
+  setButtonsEnabled(false, false, false);
+  c<TextLabel>("lblPLike")->setCaption(QString());
+  c<QStackedWidget>("ProPages")->setCurrentWidget(c("tsPList"));
+
+  const QImage face = m_form.control<PictureBox>(QStringLiteral("imgMB"))->picture();
+  for (const char* picture : kLeftButtons) c<PictureBox>(picture)->setPicture(face);
+  QImage button(143, 33, QImage::Format_RGB32);
+  button.fill(Qt::black);
+  QPainter(&button).drawImage(-19, 0, face);
+  c<PictureBox>("imgPCreate")->setPicture(button);
+  c<PictureBox>("imgPTlo")->setPicture(
+      m_form.control<PictureBox>(QStringLiteral("imgMenuTlo"))->picture());
+  rebuildRows(names);
+}
+
+void ProfileScreens::rebuildRows(const QStringList& names) {
+  QWidget* rows = c("sbListaRows");
+  qDeleteAll(rows->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+  QFont nameFont(QStringLiteral("Arial"));
+  nameFont.setPixelSize(26);
+  const SymbolGlyph tick = symbolGlyph(QStringLiteral("Wingdings"), QChar(0xFC), 26);
+  for (int i = 0; i < names.size(); ++i) {
+    auto* name = new TextLabel(rows, QStringLiteral("lblPName%1").arg(i), literal(names[i]));
+    name->setGeometry(40, 10 + 30 * i, 379, 32);
+    name->setFont(nameFont);
+    name->setColour(Qt::white);
+    name->setCursor(Qt::PointingHandCursor);
+    name->setTag(i);
+    QObject::connect(name, &TextLabel::clicked, [this, i] { PlayerRowClick(i); });
+    QObject::connect(name, &TextLabel::doubleClicked,
+                     [this] { m_handlers.run(QStringLiteral("lblPLogClick")); });
+    auto* check = new TextLabel(rows, QStringLiteral("lblPCheck%1").arg(i), tick.text);
+    check->setGeometry(4, 13 + 30 * i, 34, 30);
+    check->setFont(tick.font);
+    check->setColour(Qt::white);
+    check->setTag(i);
+    check->hide();
+    name->show();
+  }
+  m_rows = static_cast<int>(names.size());
+  rows->resize(421 - 30, 10 + 30 * m_rows + 10);
+}
+
+void ProfileScreens::PlayerRowClick(int row) {
+  SelectedPlayerRow = row;
+  const QStringList names = m_store.ListProfiles();
+  if (row < 0 || row >= names.size()) return;  // the file changed under the list
+  m_session.CurrentPlayer = m_store.ReadProfile(names[row]);
+  for (int i = 0; i < m_rows; ++i) {
+    m_form.control(QStringLiteral("lblPCheck%1").arg(i))->setVisible(i == row);
+    m_form.control<TextLabel>(QStringLiteral("lblPName%1").arg(i))
+        ->setColour(i == row ? profilespage::Orange : QColor(Qt::white));
+  }
+  const bool named = names[row] != AnonymousName;
+  setButtonsEnabled(true, named, named);
+  c<TextLabel>("lblPLike")->setCaption(QStringLiteral("Wybrany gracz: ") + literal(names[row]));
+  c("lblPLog")->show();
+  c("imgPLog")->show();
+  c<TextLabel>("lblPInfo")->setCaption(QString::fromUtf8(
+      "Aby się zalogować kliknij dwukrotnie na imię gracza lub kliknij na \"Zaloguj się\"."));
+}
+
+void ProfileScreens::btnPLogClick() {
+  const Profile& p = m_session.CurrentPlayer;
+  m_form.control<TextLabel>(QStringLiteral("lblGImi"))->setCaption(literal(p.name));
+  m_form.control<TextLabel>(QStringLiteral("lblGMie"))->setCaption(literal(p.place));
+  m_form.control<TextLabel>(QStringLiteral("lblGUro"))
+      ->setCaption(QString::number(ageInYears(p.birthDate, m_now())));
+  const bool named = p.name != AnonymousName;
+  for (const char* name : {"lblGMie", "lblGUro", "lblGMieT", "lblGUroT"})
+    m_form.control(QString::fromLatin1(name))->setVisible(named);
+  m_session.RecordsOwner = p.name;
+  m_loadOptions();
+  m_handlers.run(QStringLiteral("btnBackClick"));
+}
+
+void ProfileScreens::setFormMode(bool edit) {
+  c<TextLabel>("lblPCreate")->setCaption(QString::fromUtf8(edit ? "EDYTUJ" : "STWÓRZ"));
+  const QString title = QString::fromUtf8(edit ? "EDYTOWANIE GRACZA" : "TWORZENIE NOWEGO GRACZA");
+  c<TextLabel>("lblPNTitle")->setCaption(title);
+  c<TextLabel>("lblPNTitleS")->setCaption(title);
+  c<QLineEdit>("edtPImi")->setReadOnly(edit);
+  c<QLineEdit>("edtPImi")->setMaxLength(18);
+  c<QLineEdit>("edtPMie")->setMaxLength(23);
+}
+
+void ProfileScreens::btnPNewClick() {
+  setFormMode(false);
+  for (const char* name : {"edtPImi", "edtPMie", "edtPPue", "edtPPas", "edtPPas2"})
+    c<QLineEdit>(name)->clear();
+  c<DateEdit>("edtPUro")->setDateText(QStringLiteral("RR-MM-DD"));
+  PGraczChange();
+  c<QStackedWidget>("ProPages")->setCurrentWidget(c("tsPNew"));
+  c("edtPImi")->setFocus();
+}
+
+void ProfileScreens::btnPEditClick() {
+  const Profile& p = m_session.CurrentPlayer;
+  setFormMode(true);
+  c<QLineEdit>("edtPImi")->setText(p.name);
+  c<QLineEdit>("edtPMie")->setText(p.place);
+  c<DateEdit>("edtPUro")->setDateText(dateText(p.birthDate.date()));
+  c<QLineEdit>("edtPPue")->setText(QString(p.sex));
+  c<QLineEdit>("edtPPas")->setText(p.password);
+  c<QLineEdit>("edtPPas2")->setText(p.password);
+  PGraczChange();
+  c<QStackedWidget>("ProPages")->setCurrentWidget(c("tsPNew"));
+}
+
+void ProfileScreens::edtPPueChange() {
+  auto* sex = c<QLineEdit>("edtPPue");
+  const QString text = sex->text();
+  if (!text.isEmpty() && text != u"M" && text != u"K") sex->clear();  // runs this again
+  else PGraczChange();
+}
+
+ProfileFormInput ProfileScreens::formInput() const {
+  ProfileFormInput in;
+  in.editMode = c<TextLabel>("lblPCreate")->caption() == u"EDYTUJ";
+  in.name = c<QLineEdit>("edtPImi")->text();
+  in.place = c<QLineEdit>("edtPMie")->text();
+  in.birthDate = c<QLineEdit>("edtPUro")->text();
+  in.sex = c<QLineEdit>("edtPPue")->text();
+  in.password = c<QLineEdit>("edtPPas")->text();
+  in.passwordAgain = c<QLineEdit>("edtPPas2")->text();
+  return in;
+}
+
+void ProfileScreens::PGraczChange() {
+  const ProfileFormVerdict v = checkProfileForm(
+      formInput(), m_session.CurrentPlayer.name,
+      [this](const QString& name) { return m_store.ProfileExists(name); });
+  auto colour = [](bool ok) { return ok ? profilespage::Orange : profilespage::Red; };
+  c<TextLabel>("lblPImi")->setColour(colour(v.nameOk()));
+  c<TextLabel>("lblPMie")->setColour(colour(v.placeGiven));
+  c<TextLabel>("lblPUroT")->setColour(colour(v.dateValid));
+  c<TextLabel>("lblPPas2")->setColour(colour(v.passwordsAgree));
+  c<TextLabel>("lblPPue")->setColour(colour(v.sexGiven));
+  c("lblPCreate")->setEnabled(v.all());
+  c("imgPCreate")->setEnabled(v.all());
+}
+
+void ProfileScreens::lblPCreateClick() {
+  const ProfileFormInput in = formInput();
+  Profile& p = m_session.CurrentPlayer;
+  p.name = in.name;
+  p.place = in.place;
+  p.birthDate = parseDateTimeText(in.birthDate, m_now().date()).value_or(m_now());
+  p.sex = in.sex.isEmpty() ? QChar(u'M') : in.sex.front();
+  p.password = in.password;
+  m_store.WriteProfile(p);
+  ProfilesShow();
+  m_session.CurrentPlayer = m_store.ReadProfile(in.name);
+}
+
+void ProfileScreens::btnPDelClick() {
+  m_store.EraseProfile(m_session.CurrentPlayer.name);
+  ProfilesShow();
+  m_session.CurrentPlayer = m_store.ReadProfile(AnonymousName);
+}
+
+void ProfileScreens::btnPListClick() {
+  c<QStackedWidget>("ProPages")->setCurrentWidget(c("tsPList"));
+}
+
+void ProfileScreens::AskPassword(std::function<void()> action) {
+  if (m_session.CurrentPlayer.password.isEmpty()) {
+    action();
+    return;
+  }
+  c("btnPPOk")->setEnabled(false);
+  QWidget* panel = c("pnPassword");
+  panel->show();
+  panel->raise();
+  c<QLineEdit>("edtPPHas")->clear();
+  c("edtPPHas")->setFocus();
+  LockControls(&m_form, panel, false);
+  m_pendingAction = std::move(action);
+}
+
+void ProfileScreens::edtPPHasChange() {
+  c("btnPPOk")->setEnabled(c<QLineEdit>("edtPPHas")->text() == m_session.CurrentPlayer.password);
+}
+
+void ProfileScreens::btnPPOkClick() {
+  QWidget* panel = c("pnPassword");
+  panel->hide();
+  LockControls(&m_form, panel, true);
+  auto action = std::move(m_pendingAction);
+  m_pendingAction = nullptr;
+  if (action) action();
+}
+
+void ProfileScreens::btnPPCanClick() {
+  QWidget* panel = c("pnPassword");
+  panel->hide();
+  LockControls(&m_form, panel, true);
+  m_pendingAction = nullptr;
+}

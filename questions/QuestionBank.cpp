@@ -1,0 +1,122 @@
+#include "questions/QuestionBank.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "app/Random.h"
+#include "players/ProfileStore.h"
+#include "storage/Cp1250.h"
+#include "storage/DataFile.h"
+#include "storage/IniFile.h"
+
+namespace {
+QString listKey(int level) { return QStringLiteral("L%1").arg(level); }
+}  // namespace
+
+QuestionBank::QuestionBank(std::function<QString()> questionsPath,
+                           std::function<DataFile()> dataFile, std::function<QString()> playerName,
+                           Random& random)
+    : m_questionsPath(std::move(questionsPath)),
+      m_dataFile(std::move(dataFile)),
+      m_playerName(std::move(playerName)),
+      m_random(random) {}
+
+IniFile QuestionBank::questions() const {
+  QFile file(m_questionsPath());
+  if (!file.open(QIODevice::ReadOnly)) return IniFile();
+  return IniFile(fromCp1250(file.readAll()));
+}
+
+int QuestionBank::countIn(const IniFile& file, int level) {
+  int n = 0;
+  while (n < MaxPerLevel && file.sectionExists(questionSection(n + 1, level))) ++n;
+  return n;
+}
+
+QSet<int> QuestionBank::playableIn(const IniFile& file, int level) {
+  QSet<int> out;
+  const int count = countIn(file, level);
+  for (int n = 1; n <= count; ++n)
+    if (StoredQuestion::read(file, n, level).usable()) out.insert(n);
+  return out;
+}
+
+int QuestionBank::CountQuestions(int level) const { return countIn(questions(), level); }
+
+QSet<int> QuestionBank::playable(int level) const { return playableIn(questions(), level); }
+
+bool QuestionBank::everyLevelPlayable() const {
+  const IniFile file = questions();
+  for (int level = 1; level <= Levels; ++level)
+    if (playableIn(file, level).isEmpty()) return false;
+  return true;
+}
+
+QSet<int> QuestionBank::askedNumbers(const QString& list) {
+  QSet<int> out;
+  for (const QString& entry : list.split(u'|', Qt::SkipEmptyParts)) {
+    bool ok = false;
+    const int n = entry.toInt(&ok);
+    if (ok) out.insert(n);
+  }
+  return out;
+}
+
+QString QuestionBank::ReadAskedList(int level) const {
+  QString list;
+  const QString section = ProfileStore::sectionOf(m_playerName());
+  m_dataFile().cycle([&](IniFile& ini) { list = ini.readString(section, listKey(level)); },
+                     DataFile::TestCopy::Before);
+  return list;
+}
+
+void QuestionBank::AddAskedQuestion(int level, int number) const {
+  const QString section = ProfileStore::sectionOf(m_playerName());
+  m_dataFile().cycle(
+      [&](IniFile& ini) {
+        const QString old = ini.readString(section, listKey(level));
+        ini.writeString(section, listKey(level), old + QString::number(number) + u'|');
+      },
+      DataFile::TestCopy::Before);
+}
+
+void QuestionBank::ClearAskedList(int level) const {
+  const QString section = ProfileStore::sectionOf(m_playerName());
+  m_dataFile().cycle([&](IniFile& ini) { ini.writeString(section, listKey(level), QString()); },
+                     DataFile::TestCopy::Before);
+}
+
+void QuestionBank::ResetAskedLists() const {
+  const IniFile file = questions();
+  for (int level = 1; level <= Levels; ++level) {
+    // A level is used up when every question that can be played has been asked.
+    const QSet<int> open = playableIn(file, level) - askedNumbers(ReadAskedList(level));
+    if (open.isEmpty()) ClearAskedList(level);
+  }
+}
+
+bool QuestionBank::DrawQuestion(int level) {
+  QList<int> open = (playable(level) - askedNumbers(ReadAskedList(level))).values();
+  if (open.isEmpty()) return false;
+  std::sort(open.begin(), open.end());
+  m_random.reseed();
+  const int n = open[m_random.between(0, static_cast<int>(open.size()) - 1)];
+  QuestionNumber = static_cast<std::uint8_t>(n);
+  LoadQuestion(n, level);
+  AddAskedQuestion(level, n);
+  return true;
+}
+
+void QuestionBank::LoadQuestion(int number, int level) {
+  const StoredQuestion q = StoredQuestion::read(questions(), number, level);
+  m_random.reseed();
+  // Shown position k holds the file's answer order[k]: each drawn again until it is new.
+  std::array<int, 4> order{};
+  for (int k = 0; k < 4; ++k) {
+    int o;
+    do o = m_random.between(1, 4);
+    while (std::find(order.begin(), order.begin() + k, o) != order.begin() + k);
+    order[static_cast<size_t>(k)] = o;
+  }
+  CurrentQuestion = arrangeQuestion(q, order);
+}
