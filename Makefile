@@ -11,11 +11,13 @@ all: setup
 run: all
 	tools/run-game.sh build/game/fortuniak
 
-# The whole suite, then again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole suite, then again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# fuzzers of the file formats for half a minute each.
 test: test-fast
 	cmake -S . -B build-asan $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DFORTUNIAK_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	tests/fuzz/run-fuzzers.sh build-fuzz 30
 
 test-fast: all
 	ctest --test-dir build --output-on-failure -j $(JOBS)
@@ -31,4 +33,4 @@ setup:
 	tools/setup-debian.sh
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

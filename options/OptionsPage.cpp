@@ -59,7 +59,7 @@ void buildOptionsPage(QWidget* page, const std::function<void()>& checkBoxClicke
     const QString key = QString::fromLatin1(row.key);
     auto* symbol = new SymbolLabel(
         page, QStringLiteral("rys") + key,
-        symbolGlyph(QString::fromLatin1(row.symbolFont), QChar(row.symbol), 20), SymbolColour);
+        symbolGlyph(QString::fromLatin1(row.symbolFont), QChar(row.symbol), 24), SymbolColour);
     symbol->setGeometry(6, row.top, 29, 30);
     symbol->setCursor(Qt::PointingHandCursor);
     QObject::connect(symbol, &SymbolLabel::clicked, [labelClicked, symbol] {

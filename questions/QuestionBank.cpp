@@ -1,6 +1,8 @@
 #include "questions/QuestionBank.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "app/Random.h"
@@ -21,10 +23,22 @@ QuestionBank::QuestionBank(std::function<QString()> questionsPath,
       m_playerName(std::move(playerName)),
       m_random(random) {}
 
-IniFile QuestionBank::questions() const {
-  QFile file(m_questionsPath());
-  if (!file.open(QIODevice::ReadOnly)) return IniFile();
-  return IniFile(fromCp1250(file.readAll()));
+QuestionBank::~QuestionBank() = default;
+
+const IniFile& QuestionBank::questions() const {
+  // The copy is read again whenever it is not the file read last time (another path, size or
+  // modification time); a game asks it several times for every question.
+  const QString path = m_questionsPath();
+  const QFileInfo info(path);
+  const auto stamp = std::make_tuple(path, info.exists() ? info.size() : -1, info.lastModified());
+  if (!m_cached || stamp != m_stamp) {
+    QFile file(path);
+    m_cached = std::make_unique<IniFile>(
+        file.open(QIODevice::ReadOnly) ? IniFile(fromCp1250(file.readAll())) : IniFile());
+    m_stamp = stamp;
+    m_playable.clear();
+  }
+  return *m_cached;
 }
 
 int QuestionBank::countIn(const IniFile& file, int level) {
@@ -43,12 +57,16 @@ QSet<int> QuestionBank::playableIn(const IniFile& file, int level) {
 
 int QuestionBank::CountQuestions(int level) const { return countIn(questions(), level); }
 
-QSet<int> QuestionBank::playable(int level) const { return playableIn(questions(), level); }
+QSet<int> QuestionBank::playable(int level) const {
+  const IniFile& file = questions();
+  auto it = m_playable.find(level);
+  if (it == m_playable.end()) it = m_playable.insert(level, playableIn(file, level));
+  return *it;
+}
 
 bool QuestionBank::everyLevelPlayable() const {
-  const IniFile file = questions();
   for (int level = 1; level <= Levels; ++level)
-    if (playableIn(file, level).isEmpty()) return false;
+    if (playable(level).isEmpty()) return false;
   return true;
 }
 
@@ -87,10 +105,9 @@ void QuestionBank::ClearAskedList(int level) const {
 }
 
 void QuestionBank::ResetAskedLists() const {
-  const IniFile file = questions();
   for (int level = 1; level <= Levels; ++level) {
     // A level is used up when every question that can be played has been asked.
-    const QSet<int> open = playableIn(file, level) - askedNumbers(ReadAskedList(level));
+    const QSet<int> open = playable(level) - askedNumbers(ReadAskedList(level));
     if (open.isEmpty()) ClearAskedList(level);
   }
 }

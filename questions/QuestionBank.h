@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDateTime>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <tuple>
 
 #include "questions/Question.h"
 
@@ -19,6 +23,7 @@ class QuestionBank {
 
   QuestionBank(std::function<QString()> questionsPath, std::function<DataFile()> dataFile,
                std::function<QString()> playerName, Random& random);
+  ~QuestionBank();
 
   int CountQuestions(int level) const;
   QString ReadAskedList(int level) const;
@@ -42,7 +47,7 @@ class QuestionBank {
   static QSet<int> askedNumbers(const QString& list);
 
  private:
-  IniFile questions() const;
+  const IniFile& questions() const;
   static int countIn(const IniFile& file, int level);
   static QSet<int> playableIn(const IniFile& file, int level);
 
@@ -50,4 +55,7 @@ class QuestionBank {
   std::function<DataFile()> m_dataFile;
   std::function<QString()> m_playerName;
   Random& m_random;
+  mutable std::unique_ptr<IniFile> m_cached;
+  mutable std::tuple<QString, qint64, QDateTime> m_stamp;
+  mutable QHash<int, QSet<int>> m_playable;
 };

@@ -2,51 +2,74 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cerrno>
-#include <string>
+#include <unordered_map>
 
 namespace {
 
-// One conversion through iconv; nullopt when the input cannot be converted in full.
-std::optional<QByteArray> convert(const char* to, const char* from, const QByteArray& input) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  QByteArray out;
-  std::string in(input.constData(), static_cast<size_t>(input.size()));
-  char* inPtr = in.data();
-  size_t inLeft = in.size();
-  char buffer[4096];
-  bool ok = true;
-  while (inLeft > 0) {
-    char* outPtr = buffer;
-    size_t outLeft = sizeof buffer;
-    size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    out.append(buffer, static_cast<qsizetype>(sizeof buffer - outLeft));
-    if (r == static_cast<size_t>(-1) && errno != E2BIG) {
-      ok = false;
-      break;
+// The code page, one byte at a time, as glibc's iconv defines it; 0 marks a byte without a
+// character. Built once: whole files then convert by table, without a pass through iconv.
+struct CodePage {
+  std::array<char16_t, 256> toUnicode{};
+  std::unordered_map<char16_t, unsigned char> fromUnicode;
+
+  CodePage() {
+    iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1250");
+    for (int b = 0; b < 256; ++b) {
+      if (b < 0x80) {
+        toUnicode[b] = static_cast<char16_t>(b);
+        continue;
+      }
+      if (cd == reinterpret_cast<iconv_t>(-1)) continue;
+      char in = static_cast<char>(b);
+      unsigned char out[4] = {};
+      char* inPtr = &in;
+      char* outPtr = reinterpret_cast<char*>(out);
+      size_t inLeft = 1, outLeft = sizeof out;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) && outLeft == 2)
+        toUnicode[b] = static_cast<char16_t>(out[0] | (out[1] << 8));
     }
+    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    for (int b = 0x80; b < 256; ++b)
+      if (toUnicode[b]) fromUnicode.emplace(toUnicode[b], static_cast<unsigned char>(b));
   }
-  iconv_close(cd);
-  if (!ok) return std::nullopt;
-  return out;
+};
+
+const CodePage& codePage() {
+  static const CodePage page;
+  return page;
 }
 
 }  // namespace
 
 std::optional<QByteArray> toCp1250(const QString& text) {
-  return convert("WINDOWS-1250", "UTF-8", text.toUtf8());
+  const CodePage& page = codePage();
+  QByteArray out(text.size(), Qt::Uninitialized);
+  char* d = out.data();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    if (c < 0x80) {
+      d[i] = static_cast<char>(c);
+      continue;
+    }
+    auto it = page.fromUnicode.find(c);
+    if (it == page.fromUnicode.end()) return std::nullopt;
+    d[i] = static_cast<char>(it->second);
+  }
+  return out;
 }
 
 bool fitsCp1250(const QString& text) { return toCp1250(text).has_value(); }
 
 QString fromCp1250(const QByteArray& bytes) {
-  // Every byte has a meaning or is left undefined; undefined ones become U+FFFD.
-  if (auto utf8 = convert("UTF-8", "WINDOWS-1250", bytes)) return QString::fromUtf8(*utf8);
-  QString out;
-  for (char c : bytes) {
-    auto one = convert("UTF-8", "WINDOWS-1250", QByteArray(1, c));
-    out += one ? QString::fromUtf8(*one) : QString(QChar::ReplacementCharacter);
+  const CodePage& page = codePage();
+  QString out(bytes.size(), Qt::Uninitialized);
+  QChar* d = out.data();
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char16_t c = page.toUnicode[static_cast<unsigned char>(bytes[i])];
+    d[i] = c ? QChar(c) : QChar(QChar::ReplacementCharacter);
   }
   return out;
 }

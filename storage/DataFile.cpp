@@ -1,11 +1,10 @@
 #include "storage/DataFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <cstdio>
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <optional>
 
 #include "storage/Cp1250.h"
@@ -20,7 +19,8 @@ enum class FileState { Missing, Read, Unreadable };
 
 FileState readFile(const QString& path, QByteArray& bytes) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return file.exists() ? FileState::Unreadable : FileState::Missing;
+  if (!file.open(QIODevice::ReadOnly))
+    return file.exists() ? FileState::Unreadable : FileState::Missing;
   bytes = file.readAll();
   return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
 }
@@ -34,25 +34,17 @@ QByteArray plainForm(const QByteArray& onDisk) {
   return plain;
 }
 
-// A rename reaches the disk with its folder's entry, not with the file.
-void syncFolder(const QString& folder) {
-  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// QSaveFile writes a temporary file beside the target, flushes it to disk and renames it
-// over the target, so a crash at any moment leaves the old file or the new one, whole.
+// The new text goes to a temporary file beside the data file, which is then renamed over it:
+// a rename is atomic, so whenever the game stops, even killed, the data file is the old one or
+// the new one, whole. The bytes are handed to the system before the rename; forcing them to
+// the disk as well (fsync) would cost more than the whole cycle, on every click.
 bool storeWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
+  QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+  file.setAutoRemove(true);
+  if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) return false;
+  if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
     return false;
-  }
-  if (!file.commit()) return false;
-  syncFolder(QFileInfo(path).absolutePath());
+  file.setAutoRemove(false);  // it is the data file now
   return true;
 }
 

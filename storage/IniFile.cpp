@@ -2,13 +2,15 @@
 
 #include <QHash>
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <vector>
 
 namespace {
 
-enum class Kind : quint8 { Other, Blank, Comment, Header, Key };
+// Blank lines, comments (";") and anything else are kept as they are and never matched.
+enum class Kind : quint8 { Other, Header, Key };
 
 // One line of the text. Lines read stay in the source text and lines written are kept in a
 // list of their own: a data file has thousands of lines, and a copy or a bigger record for
@@ -16,8 +18,8 @@ enum class Kind : quint8 { Other, Blank, Comment, Header, Key };
 struct Line {
   qsizetype start = 0;  // in the source text, or in the written line `own`
   qsizetype length = 0;
-  qint32 own = -1;        // index of a written line, -1 for a line of the source
-  qint32 nameStart = 0;   // header name or key, within the line
+  qint32 own = -1;       // index of a written line, -1 for a line of the source
+  qint32 nameStart = 0;  // header name or key, within the line
   qint32 nameLength = 0;
   qint32 valueStart = 0;  // value of a key line
   qint32 valueLength = 0;
@@ -87,14 +89,7 @@ void classify(Line& line, QStringView text) {
   qsizetype begin = 0;
   qsizetype end = text.size();
   trimRange(text, begin, end);
-  if (begin == end) {
-    line.kind = Kind::Blank;
-    return;
-  }
-  if (text[begin] == u';') {
-    line.kind = Kind::Comment;
-    return;
-  }
+  if (begin == end || text[begin] == u';') return;
   if (text[begin] == u'[') {
     const qsizetype close = text.lastIndexOf(u']');
     if (close > begin) {
@@ -124,22 +119,22 @@ void classify(Line& line, QStringView text) {
   line.nameHash = nameHash(text.mid(keyBegin, keyEnd - keyBegin));
 }
 
-QString joined(QStringView a, QChar middle, QStringView b, QStringView c = {}) {
+QString concat(std::initializer_list<QStringView> parts) {
+  qsizetype size = 0;
+  for (QStringView part : parts) size += part.size();
   QString out;
-  out.reserve(a.size() + 1 + b.size() + c.size());
-  out.append(a).append(middle).append(b).append(c);
+  out.reserve(size);
+  for (QStringView part : parts) out.append(part);
   return out;
 }
 
 // Names that, once written, read back as themselves: a key line must not turn into a
 // header, a comment or a different key, and no name may break its line.
-bool canBeSectionName(QStringView name) {
-  return !name.contains(u'\r') && !name.contains(u'\n');
-}
+bool canBeSectionName(QStringView name) { return !name.contains(u'\r') && !name.contains(u'\n'); }
 
 bool canBeKeyName(QStringView name) {
-  return !name.isEmpty() && name.front() != u'[' && name.front() != u';' &&
-         !name.contains(u'=') && !name.contains(u'\r') && !name.contains(u'\n');
+  return !name.isEmpty() && name.front() != u'[' && name.front() != u';' && !name.contains(u'=') &&
+         !name.contains(u'\r') && !name.contains(u'\n');
 }
 
 std::optional<int> parseInteger(QStringView s) {
@@ -156,7 +151,7 @@ std::optional<int> parseInteger(QStringView s) {
   const qint64 limit = qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
   qint64 value = 0;
   for (QChar c : s) {
-    const int digit = (c >= u'0' && c <= u'9')                   ? c.unicode() - u'0'
+    const int digit = (c >= u'0' && c <= u'9')               ? c.unicode() - u'0'
                       : base == 16 && c >= u'a' && c <= u'f' ? c.unicode() - u'a' + 10
                       : base == 16 && c >= u'A' && c <= u'F' ? c.unicode() - u'A' + 10
                                                              : -1;
@@ -172,13 +167,14 @@ std::optional<int> parseInteger(QStringView s) {
 struct IniFile::Data {
   QString source;
   std::vector<QString> written;
-  std::vector<Line> preamble;      // text before the first header: kept, never matched
-  std::vector<Section> sections;   // every header in file order, duplicates included
+  std::vector<Line> preamble;       // text before the first header: kept, never matched
+  std::vector<Section> sections;    // every header in file order, duplicates included
   QHash<QString, qsizetype> first;  // folded name -> first section of that name
   bool changed = false;
 
   QStringView lineText(const Line& line) const {
-    return QStringView(line.own < 0 ? source : written[size_t(line.own)]).mid(line.start, line.length);
+    return QStringView(line.own < 0 ? source : written[size_t(line.own)])
+        .mid(line.start, line.length);
   }
   QStringView nameOf(const Line& line) const {
     return lineText(line).mid(line.nameStart, line.nameLength);
@@ -239,7 +235,16 @@ struct IniFile::Data {
     }
   }
 
-  void reindex() {
+  template <class Fn>
+  void forEachLine(Fn fn) const {
+    std::for_each(preamble.begin(), preamble.end(), fn);
+    for (const Section& s : sections) {
+      fn(s.header);
+      std::for_each(s.body.begin(), s.body.end(), fn);
+    }
+  }
+
+  void reindex() {  // backwards, so that the first of duplicates is the one left
     first.clear();
     for (qsizetype i = qsizetype(sections.size()) - 1; i >= 0; --i)
       first.insert(foldedName(nameOf(sections[size_t(i)].header)), i);
@@ -317,8 +322,8 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
   Data& d = *m_data;
   Section* s = d.findSection(sectionName);
   if (!s) {
-    d.sections.push_back(Section{d.writtenLine(joined({}, u'[', sectionName, u"]")), {}});
-    d.sections.back().body.push_back(d.writtenLine(joined(keyName, u'=', newValue)));
+    d.sections.push_back(Section{d.writtenLine(concat({u"[", sectionName, u"]"})), {}});
+    d.sections.back().body.push_back(d.writtenLine(concat({keyName, u"=", newValue})));
     d.first.insert(foldedName(sectionName), qsizetype(d.sections.size() - 1));
     d.changed = true;
     return;
@@ -327,11 +332,11 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
   if (i >= 0) {
     Line& line = s->body[size_t(i)];
     if (d.valueOf(line) == newValue) return;
-    line = d.writtenLine(joined(d.nameOf(line), u'=', newValue), line.own);
+    line = d.writtenLine(concat({d.nameOf(line), u"=", newValue}), line.own);
   } else {
     auto lastKey = std::find_if(s->body.rbegin(), s->body.rend(),
                                 [](const Line& l) { return l.kind == Kind::Key; });
-    s->body.insert(lastKey.base(), d.writtenLine(joined(keyName, u'=', newValue)));
+    s->body.insert(lastKey.base(), d.writtenLine(concat({keyName, u"=", newValue})));
   }
   d.changed = true;
 }
@@ -392,25 +397,15 @@ void IniFile::deleteKey(const QString& section, const QString& key) {
 QString IniFile::text() const {
   const Data& d = *m_data;
   qsizetype size = 0;
-  auto measure = [&](const Line& line) { size += d.lineText(line).size() + 2; };
-  std::for_each(d.preamble.begin(), d.preamble.end(), measure);
-  for (const Section& s : d.sections) {
-    measure(s.header);
-    std::for_each(s.body.begin(), s.body.end(), measure);
-  }
+  d.forEachLine([&](const Line& line) { size += d.lineText(line).size() + 2; });
   QString out(size, Qt::Uninitialized);
   QChar* at = out.data();
-  auto append = [&](const Line& line) {
+  d.forEachLine([&](const Line& line) {
     const QStringView text = d.lineText(line);
     at = std::copy(text.begin(), text.end(), at);
     *at++ = u'\r';
     *at++ = u'\n';
-  };
-  std::for_each(d.preamble.begin(), d.preamble.end(), append);
-  for (const Section& s : d.sections) {
-    append(s.header);
-    std::for_each(s.body.begin(), s.body.end(), append);
-  }
+  });
   return out;
 }
 

@@ -20,3 +20,13 @@ fi
 # --- sounds: tools/sounds ------------------------------------------------------------
 # Music, effects and the friends' voices (needs sox, fluidsynth, fluid-soundfont-gm, espeak-ng).
 tools/sounds/make-sounds.sh assets/sounds
+
+# --- movies: tools/movies ------------------------------------------------------------
+# FILE2 (intro), FILE3 (result loop), FILE4 (information) and FILE5 (the million) as
+# animated WebP; needs img2webp from the webp package.
+movies="$build/tools/movies/fortuniak_movies"
+if [ ! -x "$movies" ]; then
+  echo "$0: $movies is missing; build the project first" >&2
+  exit 1
+fi
+"$movies" assets/movies

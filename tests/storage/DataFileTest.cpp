@@ -59,8 +59,8 @@ class DataFileTest : public ::testing::Test {
   void ageFile() const {
     QFile f(dataPath());
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addDays(-3),
-                              QFileDevice::FileModificationTime));
+    ASSERT_TRUE(
+        f.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
   }
 
   QTemporaryDir m_dir;
@@ -70,7 +70,8 @@ TEST_F(DataFileTest, AMissingFileReadsAsDefaultsAndIsNotCreated) {
   const DataFile file = dataFile(true);
   EXPECT_EQ(file.path(), dataPath());
   QString name;
-  file.read([&](const IniFile& ini) { name = ini.readString(u8("Gracz"), u8("Imie"), u8("brak")); });
+  file.read(
+      [&](const IniFile& ini) { name = ini.readString(u8("Gracz"), u8("Imie"), u8("brak")); });
   EXPECT_EQ(name, u8("brak"));
   EXPECT_TRUE(file.cycle([](IniFile& ini) { ini.readInteger(u8("Gracz"), u8("Wynik"), 0); },
                          DataFile::TestCopy::Before));
@@ -128,7 +129,8 @@ TEST_F(DataFileTest, APlainFileIsReadAndStoredScrambledAtTheNextWrite) {
   EXPECT_EQ(name, u8("Jan"));
   EXPECT_EQ(fileBytes(dataPath()), plain) << "reading leaves it plain";
 
-  ASSERT_TRUE(file.cycle([](IniFile& ini) { ini.writeString(u8("Gracz"), u8("Imie"), u8("Ola")); }));
+  ASSERT_TRUE(
+      file.cycle([](IniFile& ini) { ini.writeString(u8("Gracz"), u8("Imie"), u8("Ola")); }));
   EXPECT_EQ(fileBytes(dataPath()), scrambleText("[Gracz]\r\nImie=Ola\r\n; uwaga\r\n"));
   file.read([&](const IniFile& ini) { name = ini.readString(u8("Gracz"), u8("Imie")); });
   EXPECT_EQ(name, u8("Ola"));
@@ -137,7 +139,8 @@ TEST_F(DataFileTest, APlainFileIsReadAndStoredScrambledAtTheNextWrite) {
 TEST_F(DataFileTest, PolishTextIsStoredInWindows1250AndReadBack) {
   const QString polish = u8("Zażółć gęślą jaźń ŻÓŁĆ Ś Ź Ń €");
   const DataFile file = dataFile();
-  ASSERT_TRUE(file.cycle([&](IniFile& ini) { ini.writeString(u8("Gracz Łukasz"), u8("Imię"), polish); }));
+  ASSERT_TRUE(
+      file.cycle([&](IniFile& ini) { ini.writeString(u8("Gracz Łukasz"), u8("Imię"), polish); }));
   // Spelled out byte by byte, not through the converter under test.
   EXPECT_EQ(scrambleText(fileBytes(dataPath())),
             QByteArray("[Gracz \xa3ukasz]\r\nImi\xea=Za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1 "
@@ -149,8 +152,9 @@ TEST_F(DataFileTest, PolishTextIsStoredInWindows1250AndReadBack) {
 
 TEST_F(DataFileTest, TextWindows1250CannotHoldIsRefusedAndNothingIsWritten) {
   const DataFile file = dataFile(true);
-  EXPECT_FALSE(file.cycle([](IniFile& ini) { ini.writeString(u8("Gracz"), u8("Imie"), u8("Жора")); },
-                          DataFile::TestCopy::After));
+  EXPECT_FALSE(
+      file.cycle([](IniFile& ini) { ini.writeString(u8("Gracz"), u8("Imie"), u8("Жора")); },
+                 DataFile::TestCopy::After));
   EXPECT_TRUE(entries().isEmpty()) << "a missing file stays missing";
 
   store("[Gracz]\r\nImie=Jan\r\n");

@@ -61,8 +61,9 @@ TEST(IniFileReading, DuplicatesReadTheFirstSectionAndTheFirstKey) {
 }
 
 TEST(IniFileReading, QuotesAroundAValueAreDropped) {
-  IniFile ini(u8("[S]\r\nq=\"x y\"\r\nspaced=\"  x  \"\r\nempty=\"\"\r\nopen=\"x\r\n"
-                 "inner=a\"b\"\r\none=\"\r\nmid=\"a\" b\r\n"));
+  IniFile ini(
+      u8("[S]\r\nq=\"x y\"\r\nspaced=\"  x  \"\r\nempty=\"\"\r\nopen=\"x\r\n"
+         "inner=a\"b\"\r\none=\"\r\nmid=\"a\" b\r\n"));
   EXPECT_EQ(ini.readString(u8("S"), u8("q")), u8("x y"));
   EXPECT_EQ(ini.readString(u8("S"), u8("spaced")), u8("  x  "));
   EXPECT_EQ(ini.readString(u8("S"), u8("empty"), u8("d")), QString());
@@ -146,8 +147,9 @@ TEST(IniFileNumbers, IntegersAndBooleansAreWrittenInDecimal) {
 }
 
 TEST(IniFileNumbers, AnyNumberButZeroIsTrueAndNonNumbersGiveTheDefault) {
-  IniFile ini(u8("[S]\r\none=1\r\nzero=0\r\ntwo=2\r\nminus=-1\r\nhex=0x10\r\nhexzero=0x0\r\n"
-                 "word=tak\r\nempty=\r\n"));
+  IniFile ini(
+      u8("[S]\r\none=1\r\nzero=0\r\ntwo=2\r\nminus=-1\r\nhex=0x10\r\nhexzero=0x0\r\n"
+         "word=tak\r\nempty=\r\n"));
   for (const char* key : {"one", "two", "minus", "hex"}) {
     EXPECT_TRUE(ini.readBool(u8("S"), u8(key), false)) << key;
   }
@@ -228,8 +230,9 @@ TEST(IniFileWriting, ACopyIsIndependentOfItsOriginal) {
 }
 
 TEST(IniFileListing, SectionsInFileOrderAndExistsMeansHoldingAKey) {
-  IniFile ini(u8("x=przed sekcjami\r\n[Zeta]\r\nk=1\r\n[Alfa]\r\n; nic\r\n[Beta]\r\n\r\n"
-                 "[Gamma]\r\n=bez nazwy\r\nj=2\r\ni=3\r\n"));
+  IniFile ini(
+      u8("x=przed sekcjami\r\n[Zeta]\r\nk=1\r\n[Alfa]\r\n; nic\r\n[Beta]\r\n\r\n"
+         "[Gamma]\r\n=bez nazwy\r\nj=2\r\ni=3\r\n"));
   EXPECT_EQ(ini.sections(), (QStringList{u8("Zeta"), u8("Alfa"), u8("Beta"), u8("Gamma")}));
   EXPECT_TRUE(ini.sectionExists(u8("Zeta")));
   EXPECT_FALSE(ini.sectionExists(u8("Alfa")));
@@ -241,7 +244,8 @@ TEST(IniFileListing, SectionsInFileOrderAndExistsMeansHoldingAKey) {
 }
 
 TEST(IniFileRemoving, DeletingAKeyRemovesOnlyItsLine) {
-  const QString text = u8("[A]\r\nk=1\r\n; uwaga\r\nDo usuniecia = 2\r\nz=3\r\n[B]\r\nDo usuniecia=4\r\n");
+  const QString text =
+      u8("[A]\r\nk=1\r\n; uwaga\r\nDo usuniecia = 2\r\nz=3\r\n[B]\r\nDo usuniecia=4\r\n");
   IniFile ini(text);
   ini.deleteKey(u8("a"), u8("DO USUNIECIA"));
   EXPECT_EQ(ini.text(), u8("[A]\r\nk=1\r\n; uwaga\r\nz=3\r\n[B]\r\nDo usuniecia=4\r\n"));
@@ -289,11 +293,13 @@ TEST(IniFileRemoving, ErasingRemovesEveryDuplicateAndNothingIsNoChange) {
 }
 
 TEST(IniFileText, LinesEndInCrLfAndCommentsBlankAndOtherLinesSurvive) {
-  const QString text = u8("przed\n[S]\rk=1\r\n\r\n   \n; komentarz = nie klucz\r\n"
-                          "dziwna linia\r\n[bez końca\r\n[S2]\r\nx=2");
+  const QString text =
+      u8("przed\n[S]\rk=1\r\n\r\n   \n; komentarz = nie klucz\r\n"
+         "dziwna linia\r\n[bez końca\r\n[S2]\r\nx=2");
   IniFile ini(text);
-  const QString normalised = u8("przed\r\n[S]\r\nk=1\r\n\r\n   \r\n; komentarz = nie klucz\r\n"
-                                "dziwna linia\r\n[bez końca\r\n[S2]\r\nx=2\r\n");
+  const QString normalised =
+      u8("przed\r\n[S]\r\nk=1\r\n\r\n   \r\n; komentarz = nie klucz\r\n"
+         "dziwna linia\r\n[bez końca\r\n[S2]\r\nx=2\r\n");
   EXPECT_EQ(ini.text(), normalised);
   EXPECT_EQ(ini.keys(u8("S")), QStringList{u8("k")});
   EXPECT_EQ(ini.sections(), (QStringList{u8("S"), u8("S2")}));

@@ -6,3 +6,6 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 xserver="$root/tests/support/with-xserver.sh"
 echo "== start-up and memory =="
 QT_QPA_PLATFORM=xcb "$xserver" xvfb "$build/tools/bench/fortuniak_bench_startup" "$build/game"
+echo
+echo "== players' data and questions =="
+"$build/tools/bench/fortuniak_bench_data"

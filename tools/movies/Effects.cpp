@@ -1,6 +1,7 @@
 #include "Effects.h"
 
 #include <QLinearGradient>
+#include <QRadialGradient>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -45,13 +46,13 @@ Fireworks::Fireworks(std::uint64_t seed, const QRectF& sky, int bursts, qreal fr
                     random.uniform(sky.top(), sky.bottom())};
     burst.launch = {burst.centre.x() + random.uniform(-30, 30), sky.bottom() + sky.height()};
     burst.colour = burstColours()[static_cast<std::size_t>(random.below(5))];
-    const int count = 34 + random.below(18);
-    const qreal power = random.uniform(80, 130);
+    const int count = 40 + random.below(20);
+    const qreal power = random.uniform(110, 170);
     for (int s = 0; s < count; ++s) {
       const qreal angle = (s + random.uniform(0, 0.6)) * 2 * std::numbers::pi / count;
       const qreal speed = power * random.uniform(0.75, 1.05);
       burst.sparks.push_back(
-          {QPointF(std::cos(angle), std::sin(angle)) * speed, random.uniform(1.3, 2.4)});
+          {QPointF(std::cos(angle), std::sin(angle)) * speed, random.uniform(1.6, 2.8)});
     }
     m_bursts.push_back(std::move(burst));
   }
@@ -106,8 +107,7 @@ void Fireworks::paint(QImage& canvas, qreal t) const {
   picgen::composite(canvas, layer);
 }
 
-Confetti::Confetti(std::uint64_t seed, const QRectF& area, int count, qreal spread)
-    : m_area(area) {
+Confetti::Confetti(std::uint64_t seed, const QRectF& area, int count, qreal spread) : m_area(area) {
   Random random(seed);
   static const std::array<QColor, 5> colours{picgen::palette::orange, picgen::palette::amber,
                                              picgen::palette::ivory, picgen::palette::lightBlue,
@@ -121,7 +121,7 @@ Confetti::Confetti(std::uint64_t seed, const QRectF& area, int count, qreal spre
     piece.swayRate = random.uniform(1.2, 2.6);
     piece.spin = random.uniform(3, 9) * (random.below(2) ? 1 : -1);
     piece.phase = random.uniform(0, 2 * std::numbers::pi);
-    piece.size = {random.uniform(4, 8), random.uniform(2.5, 4)};
+    piece.size = {random.uniform(6, 11), random.uniform(3, 5)};
     piece.colour = colours[static_cast<std::size_t>(random.below(5))];
     m_pieces.push_back(piece);
   }
@@ -148,6 +148,38 @@ void Confetti::paint(QPainter& p, qreal t) const {
     p.drawRect(QRectF(-piece.size.width() / 2, -piece.size.height() / 2, piece.size.width(),
                       piece.size.height()));
     p.restore();
+  }
+  p.restore();
+}
+
+Motes::Motes(std::uint64_t seed, const QRectF& area, int count) : m_area(area) {
+  Random random(seed);
+  for (int i = 0; i < count; ++i)
+    m_motes.push_back({QPointF(random.uniform(area.left(), area.right()),
+                               random.uniform(area.top(), area.bottom())),
+                       QPointF(random.uniform(-9, 9), random.uniform(-12, -3)),
+                       random.uniform(1.2, 2.6), random.uniform(1.5, 3.5),
+                       random.uniform(0, 2 * std::numbers::pi)});
+}
+
+void Motes::paint(QPainter& p, qreal t, qreal opacity) const {
+  if (opacity <= 0.003) return;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setCompositionMode(QPainter::CompositionMode_Plus);
+  p.setPen(Qt::NoPen);
+  auto wrap = [](qreal v, qreal low, qreal span) {
+    return low + std::fmod(std::fmod(v - low, span) + span, span);
+  };
+  for (const Mote& mote : m_motes) {
+    const QPointF at(wrap(mote.start.x() + mote.drift.x() * t, m_area.left(), m_area.width()),
+                     wrap(mote.start.y() + mote.drift.y() * t, m_area.top(), m_area.height()));
+    const qreal glow = opacity * (0.55 + 0.45 * std::sin(mote.rate * t + mote.phase));
+    QRadialGradient dot(at, mote.size * 1.6);
+    dot.setColorAt(0.0, withAlpha(picgen::palette::ivory, static_cast<int>(150 * glow)));
+    dot.setColorAt(1.0, withAlpha(picgen::palette::beam, 0));
+    p.setBrush(dot);
+    p.drawEllipse(at, mote.size * 1.6, mote.size * 1.6);
   }
   p.restore();
 }

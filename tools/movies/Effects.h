@@ -24,7 +24,7 @@ class Fireworks {
     qreal size;
   };
   struct Burst {
-    qreal time;    // the moment it bursts
+    qreal time;  // the moment it bursts
     QPointF launch;
     QPointF centre;
     QColor colour;
@@ -53,6 +53,25 @@ class Confetti {
   };
   QRectF m_area;
   std::vector<Piece> m_pieces;
+};
+
+// Dust floating in the stage lights: slow, faint, but never quite still, which also
+// keeps a held picture from being merged into one long frame by the encoder.
+class Motes {
+ public:
+  Motes(std::uint64_t seed, const QRectF& area, int count);
+  void paint(QPainter& painter, qreal t, qreal opacity = 1) const;
+
+ private:
+  struct Mote {
+    QPointF start;
+    QPointF drift;  // pixels per second
+    qreal size;
+    qreal rate;
+    qreal phase;
+  };
+  QRectF m_area;
+  std::vector<Mote> m_motes;
 };
 
 }  // namespace movies

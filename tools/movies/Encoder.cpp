@@ -1,7 +1,9 @@
 #include "Encoder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -49,14 +51,23 @@ bool encodeWebp(const Movie& movie, const QString& frameDir, const QString& outp
     error = QStringLiteral("img2webp is not installed (Debian package webp)");
     return false;
   }
-  QStringList args{QStringLiteral("-loop"), QStringLiteral("0"),
-                   QStringLiteral("-kmin"), QStringLiteral("0"),
-                   QStringLiteral("-kmax"), QStringLiteral("1"),
-                   QStringLiteral("-lossy"), QStringLiteral("-q"), QString::number(movie.quality),
-                   QStringLiteral("-m"), QStringLiteral("6"),
-                   QStringLiteral("-d"), QString::number(kFrameMilliseconds)};
+  QStringList args{QStringLiteral("-loop"),
+                   QStringLiteral("0"),
+                   QStringLiteral("-kmin"),
+                   QStringLiteral("0"),
+                   QStringLiteral("-kmax"),
+                   QStringLiteral("1"),
+                   QStringLiteral("-lossy"),
+                   QStringLiteral("-q"),
+                   QString::number(movie.quality),
+                   QStringLiteral("-m"),
+                   QStringLiteral("6"),
+                   QStringLiteral("-d"),
+                   QString::number(kFrameMilliseconds)};
   for (int i = 0; i < movie.frames; ++i) args << framePath(frameDir, i);
-  args << QStringLiteral("-o") << output;
+  // Written beside the old movie and swapped in only once it has passed the checks.
+  const QString part = output + QStringLiteral(".part");
+  args << QStringLiteral("-o") << part;
 
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
@@ -66,9 +77,26 @@ bool encodeWebp(const Movie& movie, const QString& frameDir, const QString& outp
     return false;
   }
   if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||
-      !QFileInfo(output).isFile()) {
+      !QFileInfo(part).isFile()) {
     error = QStringLiteral("img2webp failed for %1:\n%2")
                 .arg(output, QString::fromLocal8Bit(process.readAll()));
+    QFile::remove(part);
+    return false;
+  }
+  // The encoder folds a frame into the one before when it sees no difference worth
+  // storing, which would change the movie's length; a movie must keep moving.
+  const int frames = QImageReader(part, "webp").imageCount();
+  if (frames != movie.frames) {
+    error = QStringLiteral("%1 came out with %2 frames instead of %3: some frames are too alike")
+                .arg(output)
+                .arg(frames)
+                .arg(movie.frames);
+    QFile::remove(part);
+    return false;
+  }
+  QFile::remove(output);
+  if (!QFile::rename(part, output)) {
+    error = QStringLiteral("cannot replace %1").arg(output);
     return false;
   }
   return true;

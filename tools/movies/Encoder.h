@@ -16,7 +16,6 @@ bool writeFrames(const Movie& movie, const QString& frameDir, QString& error);
 
 // Packs the frames of writeFrames() into an endlessly looping animated WebP. Every frame
 // is stored whole (a key frame), so the game can jump to any of them cheaply.
-bool encodeWebp(const Movie& movie, const QString& frameDir, const QString& output,
-                QString& error);
+bool encodeWebp(const Movie& movie, const QString& frameDir, const QString& output, QString& error);
 
 }  // namespace movies

@@ -1,13 +1,13 @@
 // FILE2, 782 x 415, 235 frames: the opening of the game. The stage lights sweep on, the
 // title lands letter by letter, Tolmir walks in and waves, the money ladder lights up
 // from 100 $ to the million and the last 30 frames hold the title card.
-#include <QFontMetricsF>
 #include <QPainter>
 #include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
+#include "Effects.h"
 #include "Host.h"
 #include "Ladder.h"
 #include "Logo.h"
@@ -40,22 +40,24 @@ constexpr qreal kFlashFrom = 16.0, kFlashPeak = 16.6, kFlashTo = 17.1;
 
 class Intro : public MovieScript {
  public:
-  Intro() {
+  Intro() : m_motes(2024, QRectF(0, 0, 782, kHorizon), 26) {
     m_wall = QImage(782, 415, QImage::Format_ARGB32_Premultiplied);
     m_wall.fill(Qt::black);
     paintBackdrop(m_wall, kHorizon, {kHostX + 60, kHorizon - 60});
     Honeycomb wall;
     wall.area = QRectF(0, 0, 782, kHorizon - 4);
-    wall.cellRadius = 24;
+    wall.cellRadius = 28;
     wall.light = {kHostX + 80, kHorizon - 60};
     wall.lightReach = {460, 260};
-    wall.outlineAlpha = 120;
+    wall.outlineAlpha = 75;
     wall.litShare = 0.13;
     wall.seed = 41;
     paintHoneycomb(m_wall, wall);
     paintFloorReflection(m_wall, kHorizon, 60, 0.3);
     paintHorizonLine(m_wall, kHorizon, 391, 420);
     paintFloorRings(m_wall, {kHostX, 402}, 230, 0.12);
+    // The set a little out of focus: the eye stays on the front, and the movie stays small.
+    blur(m_wall, 1);
     splitTitle();
   }
 
@@ -63,8 +65,14 @@ class Intro : public MovieScript {
     const qreal t = frameTime(index);
     if (index >= kCardFrame || t >= kFlashPeak) {
       paintCard(canvas);
+      QPainter p(&canvas);
+      m_motes.paint(p, t);
     } else {
       paintStage(canvas, t);
+      {
+        QPainter p(&canvas);
+        m_motes.paint(p, t, ramp(t, -0.5, 1.5));
+      }
       paintLadder(canvas, t);
       paintHostOnStage(canvas, t);
       paintTitle(canvas, t);
@@ -74,7 +82,7 @@ class Intro : public MovieScript {
     if (flash > 0 && index < kCardFrame) {
       QPainter p(&canvas);
       p.setCompositionMode(QPainter::CompositionMode_Plus);
-      p.fillRect(canvas.rect(), withAlpha(QColor(255, 214, 150), static_cast<int>(235 * flash)));
+      p.fillRect(canvas.rect(), withAlpha(QColor(255, 214, 150), static_cast<int>(215 * flash)));
     }
   }
 
@@ -82,23 +90,10 @@ class Intro : public MovieScript {
   // The title as separate letters laid out exactly as the whole word would be.
   void splitTitle() {
     const QFont font = pixelFont(palette::serifFamily, 96, QFont::Bold, 6);
-    const QString word = QStringLiteral("FORTUNIAK");
-    const QRectF box(kTitle.left(), kTitle.top(), kTitle.width(), kTitle.height() * 0.78);
-    QPainterPath whole;
-    whole.addText(0, 0, font, word);
-    const QRectF bounds = whole.boundingRect();
-    const qreal scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
-    QTransform fit;
-    fit.translate(box.center().x(), box.center().y());
-    fit.scale(scale, scale);
-    fit.translate(-bounds.center().x(), -bounds.center().y());
-    const QFontMetricsF metrics(font);
-    for (qsizetype i = 0; i < word.size(); ++i) {
-      QPainterPath letter;
-      letter.addText(metrics.horizontalAdvance(word.left(i)), 0, font, word.mid(i, 1));
-      m_letters.push_back(fit.map(letter));
-      m_word.addPath(m_letters.back());
-    }
+    m_letters =
+        letterPaths(font, QStringLiteral("FORTUNIAK"),
+                    QRectF(kTitle.left(), kTitle.top(), kTitle.width(), kTitle.height() * 0.78));
+    for (const QPainterPath& letter : m_letters) m_word.addPath(letter);
   }
 
   void paintStage(QImage& canvas, qreal t) {
@@ -117,17 +112,25 @@ class Intro : public MovieScript {
     }};
     std::vector<Beam> beams;
     for (std::size_t i = 0; i < kBeams.size(); ++i) {
-      const qreal start = 0.3 + 0.35 * static_cast<qreal>(i);
+      const qreal start = 0.35 * static_cast<qreal>(i) - 0.25;
       const qreal k = easeOutCubic((t - start) / 1.3);
       if (t < start) continue;
       const auto& b = kBeams[i];
-      beams.push_back(Beam{{b[0], -20}, {mix(b[2], b[1], k), 440}, 12, b[3], palette::beam,
+      beams.push_back(Beam{{b[0], -20},
+                           {mix(b[2], b[1], k), 440},
+                           12,
+                           b[3],
+                           palette::beam,
                            0.3 * ramp(t, start, start + 0.4)});
     }
     // And one follows the host.
     const qreal x = hostX(t);
     if (t > kWalkFrom - 0.5)
-      beams.push_back(Beam{{x, -30}, {x, 440}, 16, 230, palette::beam,
+      beams.push_back(Beam{{x, -30},
+                           {x, 440},
+                           16,
+                           230,
+                           palette::beam,
                            0.22 * ramp(t, kWalkFrom - 0.5, kWalkFrom + 0.3)});
     if (!beams.empty()) spotlights(canvas, beams, 8);
   }
@@ -136,15 +139,14 @@ class Intro : public MovieScript {
     const qreal k = clamp01((t - kWalkFrom) / (kWalkTo - kWalkFrom));
     // Steady strides that slow down for the last metre.
     const qreal eased = k < 0.7 ? k / 0.7 * 0.82 : 0.82 + 0.18 * easeOutCubic((k - 0.7) / 0.3);
-    return mix(-170, kHostX, eased);
+    return mix(-135, kHostX, eased);
   }
 
   void paintHostOnStage(QImage& canvas, qreal t) {
     if (t < kWalkFrom) return;
     HostMotion m = hostMotion(HostResting, t);
     const bool walking = t < kWalkTo;
-    const qreal stride = walking ? std::abs(std::sin(std::numbers::pi * 2.2 * (t - kWalkFrom)))
-                                 : 0;
+    const qreal stride = walking ? std::abs(std::sin(std::numbers::pi * 2.2 * (t - kWalkFrom))) : 0;
     m.lean = walking ? 2.5 * (1 - ramp(t, kWalkTo - 0.4, kWalkTo)) : 0;
     m.wave = ramp(t, kWaveFrom, kWaveFrom + 0.4) * (1 - ramp(t, kWaveTo - 0.4, kWaveTo));
     m.wavePhase = 2 * std::numbers::pi * 1.7 * (t - kWaveFrom);
@@ -256,6 +258,7 @@ class Intro : public MovieScript {
     p.drawImage(0, 0, m_card);
   }
 
+  Motes m_motes;
   QImage m_wall;
   QImage m_card;
   std::vector<QPainterPath> m_letters;

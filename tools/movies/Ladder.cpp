@@ -43,10 +43,11 @@ QPainterPath diamond(QPointF c, qreal r) {
 
 QString ladderAmount(int step) {
   static const std::array<const char*, kLadderSteps> amounts{
-      "100 $",    "200 $",    "300 $",     "500 $",     "1 000 $",
-      "2 000 $",  "4 000 $",  "8 000 $",   "16 000 $",  "32 000 $",
+      "100 $",    "200 $",     "300 $",     "500 $",     "1 000 $",
+      "2 000 $",  "4 000 $",   "8 000 $",   "16 000 $",  "32 000 $",
       "64 000 $", "125 000 $", "250 000 $", "500 000 $", "1 MILION $"};
-  return QString::fromUtf8(amounts[static_cast<std::size_t>(std::clamp(step, 1, kLadderSteps) - 1)]);
+  return QString::fromUtf8(
+      amounts[static_cast<std::size_t>(std::clamp(step, 1, kLadderSteps) - 1)]);
 }
 
 bool isGuaranteed(int step) { return step == 5 || step == 10; }
@@ -64,25 +65,26 @@ void paintMoneyLadder(QImage& canvas, const QRectF& area, qreal lit, qreal opaci
     const qreal on = ramp(level, 0, 0.3);
     const qreal flash = level > 0 && level < 1 ? 1 - level : 0;
     const bool top = step == kLadderSteps;
-    const QColor accent = isGuaranteed(step) ? palette::ivory : top ? palette::amber
-                                                                    : palette::orange;
+    const QColor accent = isGuaranteed(step) ? palette::ivory
+                          : top              ? palette::amber
+                                             : palette::orange;
     const QPainterPath bar = stepShape(row);
-    if (on > 0)
-      picgen::halo(glow, bar, accent, 2, top ? 7 : 4, (0.35 + 1.4 * flash) * on, true);
+    if (on > 0) picgen::halo(glow, bar, accent, 2, top ? 7 : 4, (0.35 + 1.4 * flash) * on, true);
 
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient face(0, row.top(), 0, row.bottom());
-    const QColor warm = isGuaranteed(step) ? QColor(70, 68, 56) : QColor(72, 34, 4);
+    const QColor warm = isGuaranteed(step) ? QColor(70, 68, 56) : QColor(52, 24, 2);
     face.setColorAt(0.0, withAlpha(warm, static_cast<int>(40 + 200 * on)));
     face.setColorAt(1.0, withAlpha(palette::night, 235));
-    p.setPen(QPen(withAlpha(on > 0 ? accent : palette::blue, static_cast<int>(70 + 150 * on)), 1.0));
+    p.setPen(
+        QPen(withAlpha(on > 0 ? accent : palette::blue, static_cast<int>(70 + 150 * on)), 1.0));
     p.setBrush(face);
     p.drawPath(bar);
 
     const QColor dim = isGuaranteed(step) ? QColor(150, 150, 140) : QColor(96, 118, 160);
-    const QColor ink = on > 0 ? (isGuaranteed(step) || top ? palette::ivory : palette::orange)
-                              : dim;
+    const QColor ink =
+        on > 0 ? (isGuaranteed(step) || top ? palette::ivory : palette::orange) : dim;
     p.setFont(font);
     p.setPen(withAlpha(on > 0 ? ink : dim, 255));
     const QRectF number(row.left() + 8, row.top(), 26, row.height());

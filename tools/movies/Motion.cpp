@@ -1,5 +1,6 @@
 #include "Motion.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <algorithm>
@@ -51,20 +52,54 @@ qreal Random::uniform(qreal low, qreal high) {
   return low + (high - low) * unit;
 }
 
-int Random::below(int count) { return static_cast<int>(next() % static_cast<std::uint64_t>(count)); }
+int Random::below(int count) {
+  return static_cast<int>(next() % static_cast<std::uint64_t>(count));
+}
 
 TextLook goldLook() {
-  return {picgen::palette::ivory, QColor(255, 214, 120), QColor(214, 120, 20),
-          QColor(120, 50, 0), picgen::palette::orange, 0.9, 10, 2.2};
+  return {picgen::palette::ivory,
+          QColor(255, 214, 120),
+          QColor(214, 120, 20),
+          QColor(120, 50, 0),
+          picgen::palette::orange,
+          0.9,
+          10,
+          2.2};
 }
 
 TextLook ivoryLook() {
-  return {picgen::palette::ivory, picgen::palette::ivory, QColor(236, 214, 168),
-          picgen::palette::orange, picgen::palette::orange, 0.7, 6, 1.8};
+  return {picgen::palette::ivory,
+          picgen::palette::ivory,
+          QColor(236, 214, 168),
+          picgen::palette::orange,
+          picgen::palette::orange,
+          0.7,
+          6,
+          1.8};
 }
 
 QPainterPath textPath(const QFont& font, const QString& text, const QRectF& box) {
   return picgen::fittedText(font, text, box);
+}
+
+std::vector<QPainterPath> letterPaths(const QFont& font, const QString& text, const QRectF& box) {
+  QPainterPath whole;
+  whole.addText(0, 0, font, text);
+  const QRectF bounds = whole.boundingRect();
+  std::vector<QPainterPath> letters;
+  if (bounds.isEmpty()) return letters;
+  const qreal scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
+  QTransform fit;
+  fit.translate(box.center().x(), box.center().y());
+  fit.scale(scale, scale);
+  fit.translate(-bounds.center().x(), -bounds.center().y());
+  const QFontMetricsF metrics(font);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    QPainterPath letter;
+    letter.addText(metrics.horizontalAdvance(text.left(i)), 0, font, text.mid(i, 1));
+    letters.push_back(fit.map(letter));
+  }
+  return letters;
 }
 
 void paintGlowText(QImage& canvas, const QPainterPath& text, const TextLook& look, qreal opacity,
@@ -81,8 +116,8 @@ void paintGlowText(QImage& canvas, const QPainterPath& text, const TextLook& loo
   {
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(30, 10, 0), look.rimWidth * 1.4, Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(QColor(30, 10, 0), look.rimWidth * 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(text.translated(0, 2));
     p.setPen(QPen(look.rim, look.rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -113,8 +148,7 @@ void paintGlowText(QImage& canvas, const QPainterPath& text, const TextLook& loo
   picgen::composite(canvas, face, opacity, QPainter::CompositionMode_SourceOver);
 }
 
-void paintSparkle(QPainter& p, QPointF centre, qreal radius, const QColor& colour,
-                  qreal opacity) {
+void paintSparkle(QPainter& p, QPointF centre, qreal radius, const QColor& colour, qreal opacity) {
   if (opacity <= 0.003 || radius <= 0.1) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -138,8 +172,8 @@ void paintSparkle(QPainter& p, QPointF centre, qreal radius, const QColor& colou
   p.restore();
 }
 
-void paintTurningRays(QImage& canvas, QPointF centre, int count, qreal reach,
-                      const QColor& colour, qreal strength, qreal angle) {
+void paintTurningRays(QImage& canvas, QPointF centre, int count, qreal reach, const QColor& colour,
+                      qreal strength, qreal angle) {
   QImage layer = picgen::makeLayer(canvas.size());
   {
     QPainter p(&layer);
@@ -162,7 +196,7 @@ void paintTurningRays(QImage& canvas, QPointF centre, int count, qreal reach,
       p.drawPath(ray);
     }
   }
-  picgen::blur(layer, 3);
+  picgen::blur(layer, 7);
   picgen::composite(canvas, layer);
 }
 

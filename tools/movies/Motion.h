@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 // Timing curves, seeded chance and the glowing type every movie uses.
 namespace movies {
@@ -36,11 +37,11 @@ class Random {
 };
 
 struct TextLook {
-  QColor top;            // face gradient, top to bottom
+  QColor top;  // face gradient, top to bottom
   QColor middle;
   QColor bottom;
-  QColor rim;            // thin outline
-  QColor glow;           // halo colour
+  QColor rim;   // thin outline
+  QColor glow;  // halo colour
   qreal glowStrength = 0.8;
   int glowRadius = 8;
   qreal rimWidth = 2.0;
@@ -50,6 +51,9 @@ TextLook ivoryLook();
 
 // The outline of `text` in `font`, scaled to fit `box` and centred in it.
 QPainterPath textPath(const QFont& font, const QString& text, const QRectF& box);
+// The same outline cut into one path per character, each where it sits in the whole, so
+// letters can arrive one at a time and still end up as the word.
+std::vector<QPainterPath> letterPaths(const QFont& font, const QString& text, const QRectF& box);
 // Glowing type on an opaque canvas; `opacity` fades all of it, `shine` (0 .. 1, or
 // negative for none) is where a glint band crosses the letters from left to right.
 void paintGlowText(QImage& canvas, const QPainterPath& text, const TextLook& look,
@@ -60,7 +64,7 @@ void paintSparkle(QPainter& p, QPointF centre, qreal radius, const QColor& colou
                   qreal opacity = 1);
 
 // A burst of rays turned by `angle` degrees: light from behind a title.
-void paintTurningRays(QImage& canvas, QPointF centre, int count, qreal reach,
-                      const QColor& colour, qreal strength, qreal angle);
+void paintTurningRays(QImage& canvas, QPointF centre, int count, qreal reach, const QColor& colour,
+                      qreal strength, qreal angle);
 
 }  // namespace movies

@@ -16,9 +16,9 @@ using host::Hand;
 
 namespace {
 
-constexpr qreal kBox = 280;        // the figure box, in figure units
-constexpr qreal kWaist = 284;      // the body turns around this point when it leans
-constexpr QPointF kNeck{0, 118};   // and the head around this one
+constexpr qreal kBox = 280;       // the figure box, in figure units
+constexpr qreal kWaist = 284;     // the body turns around this point when it leans
+constexpr QPointF kNeck{0, 118};  // and the head around this one
 
 struct Shape {
   std::array<Arm, 2> arms;  // painted in this order, so the second one is in front

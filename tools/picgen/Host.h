@@ -17,14 +17,14 @@ enum HostPose {
 
 // The small movements a movie gives the figure on top of a pose.
 struct HostMotion {
-  qreal blink = 0;     // 0 open .. 1 closed
-  qreal talk = 0;      // 0 closed mouth .. 1 wide open
-  qreal wave = 0;      // 0 the pose's right-hand arm .. 1 raised and waving
-  qreal wavePhase = 0; // radians; the waving hand swings with its sine
-  qreal cheer = 0;     // delighted arms pumping, -1 .. 1
-  qreal lean = 0;      // extra tilt of the upper body in degrees
-  int towards = 0;     // another pose the figure is moving into ...
-  qreal blend = 0;     // ... and how far, 0 .. 1
+  qreal blink = 0;      // 0 open .. 1 closed
+  qreal talk = 0;       // 0 closed mouth .. 1 wide open
+  qreal wave = 0;       // 0 the pose's right-hand arm .. 1 raised and waving
+  qreal wavePhase = 0;  // radians; the waving hand swings with its sine
+  qreal cheer = 0;      // delighted arms pumping, -1 .. 1
+  qreal lean = 0;       // extra tilt of the upper body in degrees
+  int towards = 0;      // another pose the figure is moving into ...
+  qreal blend = 0;      // ... and how far, 0 .. 1
 };
 
 // The idle movement of a pose `t` seconds into a movie; t = 0 is the still picture.

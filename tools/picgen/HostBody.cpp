@@ -1,4 +1,4 @@
-// Tolmir's suit: torso with lapels, shirt, bow tie and pocket square, and the sleeves.
+// Tolmir's neck and suit: torso with lapels, shirt, bow tie and pocket square, and the sleeves.
 #include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
@@ -36,9 +36,7 @@ void inkFill(QPainter& p, const QPainterPath& path, const QBrush& brush, qreal l
 
 namespace {
 
-QPainterPath mirroredX(const QPainterPath& path) {
-  return QTransform::fromScale(-1, 1).map(path);
-}
+QPainterPath mirroredX(const QPainterPath& path) { return QTransform::fromScale(-1, 1).map(path); }
 
 QPainterPath suitShape() {
   QPainterPath s;
@@ -70,10 +68,9 @@ QPainterPath lapelShape() {
 // Soft light from the stage: a blue crescent along the left edge of a shape.
 void rimLight(QPainter& p, const QPainterPath& shape, qreal width, int alpha) {
   p.save();
-  p.setClipPath(shape);
+  p.setClipPath(shape, Qt::IntersectClip);
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(withAlpha(ink::rim, alpha), width, Qt::SolidLine, Qt::RoundCap,
-                Qt::RoundJoin));
+  p.setPen(QPen(withAlpha(ink::rim, alpha), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(shape.translated(width * 0.45, 0));
   p.restore();
 }
@@ -148,6 +145,19 @@ void paintPocketSquare(QPainter& p) {
 
 }  // namespace
 
+void paintNeck(QPainter& p) {
+  QPainterPath neck;
+  neck.moveTo(-14, 100);
+  neck.lineTo(-15, 128);
+  neck.lineTo(15, 128);
+  neck.lineTo(14, 100);
+  neck.closeSubpath();
+  QLinearGradient shade(0, 100, 0, 128);
+  shade.setColorAt(0.0, QColor(150, 96, 70));
+  shade.setColorAt(1.0, ink::skinShade);
+  inkFill(p, neck, shade);
+}
+
 void paintTorso(QPainter& p) {
   const QPainterPath suit = suitShape();
   QRadialGradient cloth(QPointF(-24, 150), 130);
@@ -200,7 +210,8 @@ void paintArm(QPainter& p, const Arm& arm) {
   const QPointF upper = arm.elbow - arm.shoulder;
   const qreal bend = upper.x() * forearm.y() - upper.y() * forearm.x();
   if (std::abs(bend) > 400) {
-    const QPointF side = (bend > 0 ? QPointF(along.y(), -along.x()) : QPointF(-along.y(), along.x()));
+    const QPointF side =
+        (bend > 0 ? QPointF(along.y(), -along.x()) : QPointF(-along.y(), along.x()));
     p.setPen(QPen(withAlpha(ink::outline, 170), 1.3, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawLine(arm.elbow + side * 4 + along * 3, arm.elbow + side * 11 + along * 9);

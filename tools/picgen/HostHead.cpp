@@ -62,7 +62,7 @@ void paintSkin(QPainter& p, const QPainterPath& face) {
   light.setColorAt(1.0, ink::skinShade);
   inkFill(p, face, light);
   p.save();
-  p.setClipPath(face);
+  p.setClipPath(face, Qt::IntersectClip);
   p.setPen(Qt::NoPen);
   // Shadow side away from the key light, and the blue stage rim on the lit side.
   QRadialGradient shadow(QPointF(40, 92), 34);
@@ -91,7 +91,7 @@ void paintHair(QPainter& p) {
   shine.setColorAt(1.0, QColor(22, 16, 15));
   inkFill(p, hair, shine);
   p.save();
-  p.setClipPath(hair);
+  p.setClipPath(hair, Qt::IntersectClip);
   p.setPen(Qt::NoPen);
   // Grey temples.
   for (qreal s : {-1.0, 1.0}) {
@@ -152,7 +152,7 @@ void paintEyes(QPainter& p, const Face& face) {
     white.addEllipse(c, 6.2, 4.8 * open);
     inkFill(p, white, ink::shirt, 0);
     p.save();
-    p.setClipPath(white);
+    p.setClipPath(white, Qt::IntersectClip);
     const QPointF iris = c + QPointF(face.glance * 2.4, 0.4);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(92, 58, 34));
@@ -175,7 +175,7 @@ void paintGlasses(QPainter& p) {
     QPainterPath lens;
     lens.addRoundedRect(lensBox, 6, 6);
     p.save();
-    p.setClipPath(lens);
+    p.setClipPath(lens, Qt::IntersectClip);
     p.fillRect(lensBox, withAlpha(ink::rim, 28));
     QPainterPath glint;
     glint.moveTo(lensBox.left() + 3, lensBox.bottom());
@@ -247,7 +247,7 @@ void paintMouth(QPainter& p, const Face& face) {
   mouth.closeSubpath();
   inkFill(p, mouth, ink::mouth, 1.8);
   p.save();
-  p.setClipPath(mouth);
+  p.setClipPath(mouth, Qt::IntersectClip);
   p.setPen(Qt::NoPen);
   p.setBrush(ink::shirt);
   p.drawRect(QRectF(-halfWidth, corner - 2, 2 * halfWidth, 3 + drop * 0.28));
@@ -272,19 +272,6 @@ void paintSweat(QPainter& p) {
 }
 
 }  // namespace
-
-void paintNeck(QPainter& p) {
-  QPainterPath neck;
-  neck.moveTo(-14, 100);
-  neck.lineTo(-15, 128);
-  neck.lineTo(15, 128);
-  neck.lineTo(14, 100);
-  neck.closeSubpath();
-  QLinearGradient shade(0, 100, 0, 128);
-  shade.setColorAt(0.0, QColor(150, 96, 70));
-  shade.setColorAt(1.0, ink::skinShade);
-  inkFill(p, neck, shade);
-}
 
 void paintHead(QPainter& p, const Face& face) {
   paintEars(p);

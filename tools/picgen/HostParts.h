@@ -53,19 +53,19 @@ struct Arm {
 struct Face {
   qreal blink = 0;
   qreal talk = 0;
-  qreal browLift = 0;   // both brows up (surprise, joy)
-  qreal browTilt = 0;   // one brow up and one down: thinking
-  qreal smile = 0.6;    // 0 straight .. 1 broad
+  qreal browLift = 0;      // both brows up (surprise, joy)
+  qreal browTilt = 0;      // one brow up and one down: thinking
+  qreal smile = 0.6;       // 0 straight .. 1 broad
   bool happyEyes = false;  // closed arcs of a laugh
   bool grin = false;       // open smile with teeth
-  qreal glance = 0;     // pupils shifted sideways, -1 .. 1
-  bool sweat = false;   // a drop on the temple: the suspense gets to him too
+  qreal glance = 0;        // pupils shifted sideways, -1 .. 1
+  bool sweat = false;      // a drop on the temple: the suspense gets to him too
 };
 
 void paintTorso(QPainter& p);
 void paintArm(QPainter& p, const Arm& arm);
 void paintHand(QPainter& p, QPointF wrist, qreal angle, Hand hand, bool mirrored);
-void paintNeck(QPainter& p);  // behind the collar, so before the torso
+void paintNeck(QPainter& p);                    // behind the collar, so before the torso
 void paintHead(QPainter& p, const Face& face);  // ears, face, hair, glasses
 
 // Helpers shared by the parts.

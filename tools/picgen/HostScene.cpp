@@ -28,12 +28,19 @@ void paintHostStudio(QImage& canvas, QPointF hostHead, qreal lights) {
 
   if (lights > 0) {
     const std::array beams{
-        Beam{{w * 0.08, -10}, {hostHead.x() + w * 0.22, h}, 8, w * 0.28, palette::beam,
+        Beam{{w * 0.08, -10},
+             {hostHead.x() + w * 0.22, h},
+             8,
+             w * 0.28,
+             palette::beam,
              0.24 * lights},
-        Beam{{w * 0.92, -10}, {hostHead.x() - w * 0.22, h}, 8, w * 0.28, palette::beam,
+        Beam{{w * 0.92, -10},
+             {hostHead.x() - w * 0.22, h},
+             8,
+             w * 0.28,
+             palette::beam,
              0.24 * lights},
-        Beam{{hostHead.x(), -20}, {hostHead.x(), h}, 12, w * 0.36, palette::beam,
-             0.16 * lights},
+        Beam{{hostHead.x(), -20}, {hostHead.x(), h}, 12, w * 0.36, palette::beam, 0.16 * lights},
     };
     spotlights(canvas, beams, 6);
   }
@@ -42,8 +49,7 @@ void paintHostStudio(QImage& canvas, QPointF hostHead, qreal lights) {
   const qreal ring = h * 0.5;
   const QPointF centre = hostHead + QPointF(0, h * 0.14);
   QPainterPath back = hexagon(centre, ring * 0.97, HexTop::Pointy);
-  halo(canvas, back, palette::steelNavy, 0, static_cast<int>(h * 0.08), 0.9 * lights + 0.3,
-       true);
+  halo(canvas, back, palette::steelNavy, 0, static_cast<int>(h * 0.08), 0.9 * lights + 0.3, true);
   glowStroke(canvas, hexagon(centre, ring, HexTop::Pointy),
              {withAlpha(palette::blue, 230), 1.6, 5, 1.3, withAlpha(palette::lightBlue, 220)});
   glowStroke(canvas, hexagon(centre, ring * 0.9, HexTop::Pointy),

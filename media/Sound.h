@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "media/AudioOutput.h"
+#include "media/Sfx.h"
+
+class Pacing;
+struct OptionFlags;
+
+// The game's sound: the music of the question's level and the effects, played by the sound
+// thread, and the phone clips, played on the caller's thread. All operations are called from
+// the user-interface thread. While "Dzw" is off nothing is played and the thread is never
+// resumed: the operations that would do so refuse, those that stop or wait still work, so
+// sound switched off during a piece can still be stopped.
+class Sound {
+ public:
+  // `level` gives the ladder step (1-15) of the question on screen.
+  Sound(std::unique_ptr<AudioOutput> output, Pacing& pacing, const OptionFlags& options,
+        std::function<int()> level);
+  ~Sound();
+  Sound(const Sound&) = delete;
+  Sound& operator=(const Sound&) = delete;
+
+  static QString musicFor(int level);
+
+  // On: (re)starts the piece of the current level from its beginning; it then loops.
+  // Off: stops the sound thread and whatever it plays.
+  void SetMusic(bool on);
+  // Plays `name` over and over until StopRepeating().
+  void StartSound(const QString& name);
+  void WaitSoundStarted();
+  // The wave being played finishes, then nothing more.
+  void StopRepeating();
+  void WaitSoundEnded();
+  void SuspendSound();
+  void PlayEffectOnce(const QString& name, bool waitForEnd);
+  // Synchronous, on the calling thread; meant for while the music is off.
+  void PlayWaveNow(const QString& name);
+
+  TSfx& sfx() { return m_sfx; }
+
+ private:
+  // Returns once `met` holds, letting the screen repaint meanwhile (input does not act).
+  template <typename Met>
+  void waitUntil(Met met);
+
+  std::unique_ptr<AudioOutput> m_output;
+  Pacing& m_pacing;
+  const OptionFlags& m_options;
+  std::function<int()> m_level;
+  TSfx m_sfx;              // ends before the output it plays through goes
+  QObject m_lifetimeHook;  // last: the termination handler goes first
+};
