@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTextStream>
 
+#include "questions/Question.h"
 #include "storage/Cp1250.h"
+#include "storage/IniFile.h"
 #include "storage/ScrambleFile.h"
 #include "tools/questions/QuestionSource.h"
 
@@ -15,16 +17,93 @@ QTextStream& err() {
   return stream;
 }
 
+QTextStream& out() {
+  static QTextStream stream(stdout);
+  return stream;
+}
+
 int usage() {
-  err() << "Użycie: fortuniak-pytania pack KATALOG_ŹRÓDŁOWY Pytania.pFK\n";
+  err() << "Użycie:\n"
+           "  fortuniak-pytania pack KATALOG_ŹRÓDŁOWY Pytania.pFK   (źródło -> plik gry)\n"
+           "  fortuniak-pytania unpack Pytania.pFK KATALOG          (plik gry -> źródło)\n"
+           "  fortuniak-pytania check Pytania.pFK                   (sprawdza plik gry)\n";
   return 2;
+}
+
+QString levelFile(const QString& dir, int level) {
+  return QDir(dir).filePath(QStringLiteral("level-%1.txt").arg(level, 2, 10, QChar(u'0')));
+}
+
+bool readGameFile(const QString& path, IniFile& file) {
+  QFile in(path);
+  if (!in.open(QIODevice::ReadOnly)) {
+    err() << path << ": cannot be read\n";
+    return false;
+  }
+  const QByteArray bytes = in.readAll();
+  // A plain copy (as the game makes at start-up) is read as it is.
+  file = IniFile(fromCp1250(bytes.startsWith('[') ? bytes : scrambleText(bytes)));
+  return true;
+}
+
+int countLevel(const IniFile& file, int level) {
+  int n = 0;
+  while (n < 255 && file.sectionExists(questionSection(n + 1, level))) ++n;
+  return n;
+}
+
+int check(const QString& path) {
+  IniFile file;
+  if (!readGameFile(path, file)) return 1;
+  int problems = 0;
+  for (int level = 1; level <= 15; ++level) {
+    const int count = countLevel(file, level);
+    int playable = 0;
+    for (int n = 1; n <= count; ++n) {
+      const QStringList found = StoredQuestion::read(file, n, level).problems();
+      for (const QString& p : found) out() << "[" << questionSection(n, level) << "] " << p << '\n';
+      problems += static_cast<int>(found.size());
+      if (found.isEmpty()) ++playable;
+    }
+    if (count == 0) {
+      out() << "[1;" << level << "] missing: level " << level << " has no questions\n";
+      ++problems;
+    }
+    out() << "poziom " << level << ": " << count << " pytań, " << playable << " do gry\n";
+  }
+  out() << (problems ? QStringLiteral("problemów: %1\n").arg(problems) : QStringLiteral("plik jest poprawny\n"));
+  return problems ? 1 : 0;
+}
+
+int unpack(const QString& path, const QString& dir) {
+  IniFile file;
+  if (!readGameFile(path, file)) return 1;
+  QDir().mkpath(dir);
+  for (int level = 1; level <= 15; ++level) {
+    QString text = QStringLiteral("# Poziom %1\n").arg(level);
+    for (int n = 1, count = countLevel(file, level); n <= count; ++n) {
+      const StoredQuestion q = StoredQuestion::read(file, n, level);
+      text += QStringLiteral("\nP: %1\n").arg(q.text);
+      for (int i = 0; i < 4; ++i) text += QStringLiteral("%1: %2\n").arg(QChar(u'A' + i)).arg(q.answers[i]);
+      text += QStringLiteral("G: %1\n50: %2 %3\n%: %4 %5 %6 %7\nT: %8\n")
+                  .arg(LetterOf(q.correct), LetterOf(q.fiftyOut1), LetterOf(q.fiftyOut2))
+                  .arg(q.audience[0]).arg(q.audience[1]).arg(q.audience[2]).arg(q.audience[3])
+                  .arg(LetterOf(q.friendAnswer));
+    }
+    QFile outFile(levelFile(dir, level));
+    if (!outFile.open(QIODevice::WriteOnly | QIODevice::Truncate) || outFile.write(text.toUtf8()) < 0) {
+      err() << outFile.fileName() << ": cannot be written\n";
+      return 1;
+    }
+  }
+  return 0;
 }
 
 int pack(const QString& sourceDir, const QString& output) {
   QString ini;
   QStringList errors;
   for (int level = 1; level <= 15; ++level) {
-    const QString path = QDir(sourceDir).filePath(QStringLiteral("level-%1.txt").arg(level, 2, 10, QChar(u'0')));
+    const QString path = levelFile(sourceDir, level);
     const SourceLevel parsed = parseSourceLevel(path);
     errors += parsed.errors;
     ini += levelToIni(parsed, level);
@@ -49,5 +128,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.size() == 4 && args[1] == u"pack") return pack(args[2], args[3]);
+  if (args.size() == 4 && args[1] == u"unpack") return unpack(args[2], args[3]);
+  if (args.size() == 3 && args[1] == u"check") return check(args[2]);
   return usage();
 }
