@@ -22,19 +22,39 @@ void MoviePlayer::setMovie(const QString& path) {
   m_image = QImage();
   m_total = 0;
   m_frame = 0;
+  m_decoded = -1;
+  m_decodePending = false;
   if (!m_data.isEmpty()) {
     m_buffer = std::make_unique<QBuffer>(&m_data);
     m_buffer->open(QIODevice::ReadOnly);
     m_reader = std::make_unique<QImageReader>(m_buffer.get());
     m_total = m_reader->canRead() ? std::max(0, m_reader->imageCount()) : 0;
     m_readerNext = 0;
-    if (m_total > 0) readFrame(0);
+    if (m_total > 0) showFrame(0);
   }
   update();
 }
 
+void MoviePlayer::showFrame(int frame) {
+  if (frame < 0 || frame >= m_total) return;
+  m_frame = frame;
+  // Decoded on the next pass of the event loop, so a window showing a movie for the first time
+  // paints at once (black) instead of waiting for its first picture.
+  if (!m_decodePending) {
+    m_decodePending = true;
+    QTimer::singleShot(0, this, [this] { decodePending(); });
+  }
+}
+
+void MoviePlayer::decodePending() {
+  if (!m_decodePending) return;
+  m_decodePending = false;
+  readFrame(m_frame);
+}
+
 bool MoviePlayer::readFrame(int frame) {
   if (!m_reader || frame < 0 || frame >= m_total) return false;
+  if (frame == m_decoded) return true;
   if (frame < m_readerNext) {  // back to the start: the reader only goes forward
     m_buffer->seek(0);
     m_reader = std::make_unique<QImageReader>(m_buffer.get());
@@ -48,6 +68,7 @@ bool MoviePlayer::readFrame(int frame) {
   }
   m_image = image;
   m_frame = frame;
+  m_decoded = frame;
   update();
   emit frameShown(frame);
   return true;
@@ -68,7 +89,7 @@ void MoviePlayer::Stop() {
 }
 
 void MoviePlayer::GotoFrame(int frame) {
-  readFrame(frame);
+  showFrame(frame);
   if (m_playing) {
     m_playStartFrame = m_frame;
     m_playStart = now();
@@ -86,7 +107,8 @@ void MoviePlayer::advance() {
     m_playing = false;  // a movie that does not loop stops on its last frame
     m_timer.stop();
   }
-  if (target != m_frame) readFrame(static_cast<int>(target));
+  m_decodePending = false;
+  if (target != m_decoded) readFrame(static_cast<int>(target));
 }
 
 void MoviePlayer::paintEvent(QPaintEvent*) {

@@ -49,6 +49,8 @@ class MoviePlayer : public QWidget {
 
  private:
   bool readFrame(int frame);
+  void showFrame(int frame);  // the current frame now, its picture a moment later
+  void decodePending();
   qint64 now() const { return m_clock ? m_clock() : m_elapsed.elapsed(); }
 
   Display m_display;
@@ -59,6 +61,8 @@ class MoviePlayer : public QWidget {
   int m_readerNext = 0;  // the frame the reader gives next
   QImage m_image;
   int m_frame = 0;
+  int m_decoded = -1;  // the frame whose picture m_image holds
+  bool m_decodePending = false;
   int m_total = 0;
   bool m_playing = false;
   int m_playStartFrame = 0;

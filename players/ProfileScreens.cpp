@@ -36,7 +36,6 @@ ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, const Profile
       m_loadOptions(std::move(loadOptions)),
       m_now(std::move(now)) {
   profilespage::build(form.tsProfiles, handlers);
-  connectForm();
   const std::pair<const char*, void (ProfileScreens::*)()> named[] = {
       {"btnPNewClick", &ProfileScreens::btnPNewClick},
       {"btnPListClick", &ProfileScreens::btnPListClick},
@@ -54,6 +53,15 @@ ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, const Profile
 template <class T>
 T* ProfileScreens::c(const char* name) const {
   return m_form.control<T>(QString::fromLatin1(name));
+}
+
+void ProfileScreens::ensureForm() {
+  if (m_formBuilt) return;
+  m_formBuilt = true;
+  profilespage::buildForm(c("tsPNew"), m_handlers);
+  profilespage::buildPasswordPanel(m_form.tsProfiles, m_handlers);
+  c<PictureBox>("imgPCreate")->setPicture(m_createFace);
+  connectForm();
 }
 
 void ProfileScreens::connectForm() {
@@ -100,7 +108,8 @@ void ProfileScreens::ProfilesShow() {
   QImage button(143, 33, QImage::Format_RGB32);
   button.fill(Qt::black);
   QPainter(&button).drawImage(-19, 0, face);
-  c<PictureBox>("imgPCreate")->setPicture(button);
+  m_createFace = button;
+  if (auto* create = c<PictureBox>("imgPCreate")) create->setPicture(button);
   c<PictureBox>("imgPTlo")->setPicture(
       m_form.control<PictureBox>(QStringLiteral("imgMenuTlo"))->picture());
   rebuildRows(names);
@@ -178,6 +187,7 @@ void ProfileScreens::setFormMode(bool edit) {
 }
 
 void ProfileScreens::btnPNewClick() {
+  ensureForm();
   setFormMode(false);
   for (const char* name : {"edtPImi", "edtPMie", "edtPPue", "edtPPas", "edtPPas2"})
     c<QLineEdit>(name)->clear();
@@ -188,6 +198,7 @@ void ProfileScreens::btnPNewClick() {
 }
 
 void ProfileScreens::btnPEditClick() {
+  ensureForm();
   const Profile& p = m_session.CurrentPlayer;
   setFormMode(true);
   c<QLineEdit>("edtPImi")->setText(p.name);
@@ -261,6 +272,7 @@ void ProfileScreens::AskPassword(std::function<void()> action) {
     action();
     return;
   }
+  ensureForm();
   c("btnPPOk")->setEnabled(false);
   QWidget* panel = c("pnPassword");
   panel->show();
@@ -276,6 +288,7 @@ void ProfileScreens::edtPPHasChange() {
 }
 
 void ProfileScreens::btnPPOkClick() {
+  if (!m_formBuilt) return;  // no panel was ever shown
   QWidget* panel = c("pnPassword");
   panel->hide();
   LockControls(&m_form, panel, true);
@@ -285,6 +298,7 @@ void ProfileScreens::btnPPOkClick() {
 }
 
 void ProfileScreens::btnPPCanClick() {
+  if (!m_formBuilt) return;
   QWidget* panel = c("pnPassword");
   panel->hide();
   LockControls(&m_form, panel, true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QImage>
 #include <functional>
 
 #include "players/FormRules.h"
@@ -39,6 +40,7 @@ class ProfileScreens {
  private:
   template <class T = QWidget>
   T* c(const char* name) const;
+  void ensureForm();
   void connectForm();
   void setButtonsEnabled(bool log, bool edit, bool del);
   void rebuildRows(const QStringList& names);
@@ -54,4 +56,6 @@ class ProfileScreens {
   std::function<QDateTime()> m_now;
   std::function<void()> m_pendingAction;  // waits for the password panel
   int m_rows = 0;
+  bool m_formBuilt = false;
+  QImage m_createFace;
 };

@@ -99,6 +99,8 @@ void buildList(QWidget* list, const Handlers&) {
   hint->setAlignment(Qt::AlignCenter);
 }
 
+}  // namespace
+
 void buildForm(QWidget* form, const Handlers& handlers) {
   titles(form, "lblPNTitle", "lblPNTitleS", "TWORZENIE NOWEGO GRACZA");
   field(form, "edtPImi", "Imię gracza:", "lblPImi", 15, 66, 18);
@@ -166,8 +168,6 @@ void buildPasswordPanel(QWidget* page, const Handlers& handlers) {
   panel->hide();
 }
 
-}  // namespace
-
 void build(QWidget* page, const Handlers& handlers) {
   for (const auto& entry : kButtons) makeMenuEntry(page, handlers, entry);
   auto* log = page->findChild<TextLabel*>(QStringLiteral("lblPLog"));
@@ -189,7 +189,6 @@ void build(QWidget* page, const Handlers& handlers) {
     pages->addWidget(inner);
   }
   buildList(pages->widget(0), handlers);
-  buildForm(pages->widget(1), handlers);
 
   auto* curtain = new TextLabel(page, QStringLiteral("stZaslona"), QStringLiteral("   "));
   curtain->setGeometry(561, 189, 34, 103);
@@ -197,7 +196,6 @@ void build(QWidget* page, const Handlers& handlers) {
   QPalette cp = curtain->palette();
   cp.setColor(QPalette::Window, Qt::black);
   curtain->setPalette(cp);
-  buildPasswordPanel(page, handlers);
 }
 
 }  // namespace profilespage
