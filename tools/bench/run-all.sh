@@ -9,3 +9,6 @@ QT_QPA_PLATFORM=xcb "$xserver" xvfb "$build/tools/bench/fortuniak_bench_startup"
 echo
 echo "== players' data and questions =="
 "$build/tools/bench/fortuniak_bench_data"
+echo
+echo "== movies and waiting =="
+QT_QPA_PLATFORM=xcb "$xserver" xvfb "$build/tools/bench/fortuniak_bench_media" "$build/game"
