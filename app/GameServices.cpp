@@ -7,6 +7,8 @@
 #include "app/ShellParts.h"
 #include "app/TMainFrm.h"
 #include "media/Movies.h"
+#include "media/SdlAudioOutput.h"
+#include "media/Sound.h"
 #include "options/Options.h"
 #include "players/ProfileScreens.h"
 #include "players/ProfileStore.h"
@@ -17,6 +19,11 @@
 GameServices::GameServices() = default;
 GameServices::~GameServices() = default;
 
+void GameServices::createSoundThread() {
+  m_sound = std::make_unique<Sound>(std::make_unique<SdlAudioOutput>(), m_pacing, m_flags,
+                                    [this] { return m_level; });
+}
+
 DataFile GameServices::dataFile() const {
   // Named afresh at every access: the folder is known only once the main window shows.
   return DataFile(m_context->AppDir, m_context->DataFileName, m_context->TestMode);
@@ -24,10 +31,11 @@ DataFile GameServices::dataFile() const {
 
 void GameServices::buildScreens(ShellParts& parts) {
   m_context = &parts.context;
+  m_pacing.setTarget(&parts.pacing);
   auto files = [this] { return dataFile(); };
   auto now = [] { return QDateTime::currentDateTime(); };
   m_store = std::make_unique<ProfileStore>(files, now);
-  m_options = std::make_unique<Options>(parts.form, parts.pacing, files,
+  m_options = std::make_unique<Options>(parts.form, parts.pacing, m_flags, files,
                                         [this] { return m_session.CurrentPlayer.name; });
   parts.form.setMenuKeysOption([this] { return m_options->flags.Men; });
   m_movies = std::make_unique<Movies>(parts.form, parts.background, parts.handlers, parts.platform,
@@ -47,6 +55,8 @@ void GameServices::buildScreens(ShellParts& parts) {
 }
 
 void GameServices::releaseScreens() {
+  m_pacing.setTarget(nullptr);
+  if (m_sound) m_sound->SetMusic(false);
   m_startCheck.reset();
   m_bank.reset();
   m_movies.reset();

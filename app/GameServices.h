@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "app/Pacing.h"
 #include "app/ShellServices.h"
+#include "options/OptionFlags.h"
 #include "players/PlayerSession.h"
 
 class DataFile;
@@ -10,6 +12,7 @@ class Movies;
 class QuestionBank;
 class Random;
 class StartCheck;
+class Sound;
 class Options;
 class ProfileScreens;
 class ProfileStore;
@@ -24,6 +27,7 @@ class GameServices : public ShellServices {
   void buildScreens(ShellParts& parts) override;
   void releaseScreens() override;
 
+  void createSoundThread() override;
   void resetCurrentPlayer() override;
   void LoadOptions() override;
   void SaveOptions() override;
@@ -39,12 +43,17 @@ class GameServices : public ShellServices {
   Options& options() { return *m_options; }
   Movies& movies() { return *m_movies; }
   QuestionBank& questionBank() { return *m_bank; }
+  Sound& sound() { return *m_sound; }
 
  private:
   DataFile dataFile() const;
 
   const AppContext* m_context = nullptr;
   PlayerSession m_session;
+  OptionFlags m_flags;
+  int m_level = 1;  // the ladder step of the question on screen
+  PacingRelay m_pacing;
+  std::unique_ptr<Sound> m_sound;
   std::unique_ptr<ProfileStore> m_store;
   std::unique_ptr<Options> m_options;
   std::unique_ptr<ProfileScreens> m_profiles;

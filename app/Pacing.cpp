@@ -19,3 +19,14 @@ void EventLoopPacing::Pause(int ms) {
 }
 
 void EventLoopPacing::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void PacingRelay::Pause(int ms) {
+  if (m_target) m_target->Pause(ms);
+}
+
+void PacingRelay::ProcessMessages() {
+  if (m_target)
+    m_target->ProcessMessages();
+  else if (QCoreApplication::instance())
+    QCoreApplication::processEvents();
+}

@@ -24,6 +24,18 @@ class EventLoopPacing : public Pacing {
   InputGate& m_gate;
 };
 
+// Stands for the game's pacing before the windows exist (the sound thread is made first of
+// all): until the real one is set, it just lets pending events be handled.
+class PacingRelay : public Pacing {
+ public:
+  void setTarget(Pacing* target) { m_target = target; }
+  void Pause(int ms) override;
+  void ProcessMessages() override;
+
+ private:
+  Pacing* m_target = nullptr;
+};
+
 // Returns at once and remembers every pause; `now()` is the sum of the pauses so far.
 class VirtualPacing : public Pacing {
  public:

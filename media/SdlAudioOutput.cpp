@@ -98,21 +98,11 @@ Mix_Chunk* SdlAudioOutput::chunkFor(const QString& resource) {
 
 bool SdlAudioOutput::play(const QString& resource) {
   if (!m_open) return false;
-  std::uint64_t purges = 0;
-  {
-    std::lock_guard lock(m_mutex);
-    purges = m_purges;
-  }
   Mix_Chunk* chunk = chunkFor(resource);
   if (!chunk) return false;
   std::uint64_t token = 0;
   {
     std::lock_guard start(m_startMutex);
-    {
-      // Stopped while its wave was still being loaded.
-      std::lock_guard lock(m_mutex);
-      if (m_purges != purges) return true;
-    }
     // Once the halt returns, the old wave's finished callback has run and cannot come late.
     Mix_HaltChannel(kChannel);
     {
@@ -139,7 +129,6 @@ void SdlAudioOutput::purge() {
   {
     std::lock_guard lock(m_mutex);
     ++m_generation;
-    ++m_purges;
     m_busy = false;
   }
   m_finished.notify_all();

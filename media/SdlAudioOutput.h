@@ -50,6 +50,5 @@ class SdlAudioOutput : public AudioOutput {
   std::mutex m_mutex;
   std::condition_variable m_finished;
   std::uint64_t m_generation = 0;  // bumped by every start and purge
-  std::uint64_t m_purges = 0;
-  bool m_busy = false;  // the channel plays the latest wave
+  bool m_busy = false;             // the channel plays the latest wave
 };

@@ -12,9 +12,10 @@
 #include "storage/DataFile.h"
 #include "storage/IniFile.h"
 
-Options::Options(TMainFrm& form, Pacing& pacing, std::function<DataFile()> dataFile,
-                 std::function<QString()> playerName)
-    : m_form(form),
+Options::Options(TMainFrm& form, Pacing& pacing, OptionFlags& flags,
+                 std::function<DataFile()> dataFile, std::function<QString()> playerName)
+    : flags(flags),
+      m_form(form),
       m_pacing(pacing),
       m_dataFile(std::move(dataFile)),
       m_playerName(std::move(playerName)) {

@@ -13,11 +13,12 @@ class TMainFrm;
 // The seven switches of the current player and the options page that changes them.
 class Options {
  public:
-  Options(TMainFrm& form, Pacing& pacing, std::function<DataFile()> dataFile,
+  // `flags` lives as long as the game: the sound thread reads it before the windows exist.
+  Options(TMainFrm& form, Pacing& pacing, OptionFlags& flags, std::function<DataFile()> dataFile,
           std::function<QString()> playerName);
 
   // The flags of the current player; the other subsystems read them directly.
-  OptionFlags flags;
+  OptionFlags& flags;
 
   void LoadOptions();
   void SaveOptions();

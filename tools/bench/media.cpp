@@ -17,6 +17,7 @@
 #include "app/platform/NullPlatform.h"
 #include "media/MoviePlayer.h"
 #include "media/Movies.h"
+#include "media/Sound.h"
 
 namespace {
 
@@ -82,6 +83,11 @@ int main(int argc, char** argv) {
   shell.handlers().run(QStringLiteral("btnBackClick"));  // the menu, as after logging in
   runFor(500);
   std::printf("idle on the menu: %.2f %% of one core (target <= 0.5 %%)\n", idleLoad(5000));
+  services.sound().SetMusic(true);
+  runFor(300);
+  std::printf("music playing (%s): %.2f %% of one core (target <= 3 %%)\n",
+              services.sound().sfx().isPlaying() ? "MUSIC_1" : "no audio device", idleLoad(5000));
+  services.sound().SetMusic(false);
   shell.FormDestroy();
   return 0;
 }
