@@ -1,5 +1,6 @@
 #include "app/MenuScreens.h"
 
+#include <QPainter>
 #include <QStackedWidget>
 
 #include "app/Handlers.h"
@@ -112,6 +113,9 @@ void MenuScreens::MenuShow() {
   const QImage face = m_form.control<PictureBox>(QStringLiteral("imgMB"))->picture();
   for (const auto& entry : kMenuEntries)
     m_form.control<PictureBox>(QString::fromLatin1(entry.pictureName))->setPicture(face);
+  // The friends page's START button, once that page is part of the game.
+  if (auto* start = m_form.control<PictureBox>(QStringLiteral("imgCStart")))
+    QPainter(&start->canvas()).drawImage(-19, 0, face);
   m_panels.loadIcons();
 }
 

@@ -30,18 +30,30 @@ void SdlAudioOutput::FreeChunk::operator()(Mix_Chunk* chunk) const { Mix_FreeChu
 
 SdlAudioOutput::SdlAudioOutput() {
   SdlAudioOutput* none = nullptr;
-  if (!g_open.compare_exchange_strong(none, this)) return;
-  m_open = open();
-  if (!m_open) {
-    g_open = nullptr;
-    return;
-  }
-  Mix_AllocateChannels(1);
-  Mix_ChannelFinished(&SdlAudioOutput::onChannelFinished);
+  m_owner = g_open.compare_exchange_strong(none, this);
+}
+
+bool SdlAudioOutput::ensureOpen() {
+  // The device is opened when a sound is first wanted, not while the game starts: looking for a
+  // sound card can take longer than everything else start-up does.
+  std::call_once(m_openOnce, [this] {
+    if (!m_owner) return;
+    if (!open()) {
+      g_open = nullptr;
+      return;
+    }
+    Mix_AllocateChannels(1);
+    Mix_ChannelFinished(&SdlAudioOutput::onChannelFinished);
+    m_open = true;
+  });
+  return m_open;
 }
 
 SdlAudioOutput::~SdlAudioOutput() {
-  if (!m_open) return;
+  if (!m_open) {
+    if (m_owner && g_open == this) g_open = nullptr;
+    return;
+  }
   // After this returns the callback is not running and will not run again.
   Mix_ChannelFinished(nullptr);
   Mix_HaltChannel(-1);
@@ -97,7 +109,7 @@ Mix_Chunk* SdlAudioOutput::chunkFor(const QString& resource) {
 }
 
 bool SdlAudioOutput::play(const QString& resource) {
-  if (!m_open) return false;
+  if (!ensureOpen()) return false;
   Mix_Chunk* chunk = chunkFor(resource);
   if (!chunk) return false;
   std::uint64_t token = 0;
@@ -123,7 +135,7 @@ bool SdlAudioOutput::play(const QString& resource) {
 }
 
 void SdlAudioOutput::purge() {
-  if (!m_open) return;
+  if (!m_open) return;  // not open yet: nothing plays
   std::lock_guard start(m_startMutex);
   Mix_HaltChannel(kChannel);
   {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <map>
@@ -24,8 +25,9 @@ class SdlAudioOutput : public AudioOutput {
   bool play(const QString& resource) override;
   void purge() override;
 
-  // False when not even SDL's dummy driver could be opened: every play returns at once.
-  bool isOpen() const { return m_open; }
+  // Opens the device if that has not happened yet. False when not even SDL's dummy driver could
+  // be opened: every play returns at once.
+  bool isOpen() { return ensureOpen(); }
 
  private:
   struct FreeChunk {
@@ -35,9 +37,12 @@ class SdlAudioOutput : public AudioOutput {
 
   static void onChannelFinished(int channel);
   static bool open();
+  bool ensureOpen();
   Mix_Chunk* chunkFor(const QString& resource);
 
-  bool m_open = false;
+  bool m_owner = false;  // holds the one SDL_mixer of the process
+  std::once_flag m_openOnce;
+  std::atomic<bool> m_open{false};
 
   std::mutex m_cacheMutex;
   std::map<QString, ChunkPtr> m_chunks;  // by upper-case name; empty = no such wave

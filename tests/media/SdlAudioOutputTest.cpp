@@ -52,6 +52,14 @@ TEST_F(SdlAudio, AnEmbeddedWavePlaysForItsLengthWhateverTheCaseOfItsName) {
   }
 }
 
+TEST_F(SdlAudio, TheDeviceOpensOnlyWhenASoundIsFirstWanted) {
+  SdlAudioOutput output;
+  output.purge();  // nothing plays yet, and stopping it must not open anything
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+  ASSERT_TRUE(output.isOpen());
+  EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
 TEST_F(SdlAudio, AMissingWaveReturnsAtOnce) {
   SdlAudioOutput output;
   ASSERT_TRUE(output.isOpen());
