@@ -98,10 +98,10 @@ int main(int argc, char** argv) {
   if (!shell.afterApplication(dir.path())) return 1;
 
   DataFile data(appDir, QStringLiteral("Opcje.oFK"), false);
-  // "--profile N": only N reading cycles, for running under an instruction counter.
+  // "--profile N": only N writing cycles, for running under an instruction counter.
   if (argc == 3 && QByteArray(argv[1]) == "--profile") {
     for (int i = 0; i < QByteArray(argv[2]).toInt(); ++i)
-      data.read([](const IniFile& ini) { (void)ini.sections(); });
+      data.cycle([&](IniFile& ini) { ini.writeInteger(QStringLiteral("QGracz 7"), QStringLiteral("SG_S"), i); });
     shell.FormDestroy();
     return 0;
   }
