@@ -12,4 +12,7 @@ class AudioOutput {
   virtual bool play(const QString& resource) = 0;
   // Stops whatever plays, at once; callable from any thread. The blocked play() returns.
   virtual void purge() = 0;
+  // Called on the user-interface thread before a sound is first wanted, so an output that opens
+  // its device late does so there and not on the sound thread.
+  virtual void prepare() {}
 };

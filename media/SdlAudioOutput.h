@@ -24,6 +24,7 @@ class SdlAudioOutput : public AudioOutput {
 
   bool play(const QString& resource) override;
   void purge() override;
+  void prepare() override { ensureOpen(); }
 
   // Opens the device if that has not happened yet. False when not even SDL's dummy driver could
   // be opened: every play returns at once.

@@ -46,6 +46,7 @@ void Sound::waitUntil(Met met) {
 void Sound::SetMusic(bool on) {
   if (on) {
     if (!m_options.Dzw) return;
+    m_output->prepare();
     m_pacing.ProcessMessages();
     if (m_sfx.running()) m_sfx.suspend();
     m_output->purge();
@@ -62,6 +63,7 @@ void Sound::SetMusic(bool on) {
 
 void Sound::StartSound(const QString& name) {
   if (!m_options.Dzw) return;
+  m_output->prepare();
   m_sfx.setSoundName(name);
   m_sfx.resume();
 }
