@@ -15,14 +15,8 @@
 
 #include "storage/IniFile.h"
 #include "storage/ScrambleFile.h"
+#include "tests/fuzz/FuzzCheck.h"
 
-#define CHECK(cond)                                                                  \
-  do {                                                                               \
-    if (!(cond)) {                                                                   \
-      std::fprintf(stderr, "check failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
-      std::abort();                                                                  \
-    }                                                                                \
-  } while (0)
 
 namespace {
 

@@ -122,18 +122,7 @@ void paintGlowText(QImage& canvas, const QPainterPath& text, const TextLook& loo
     p.drawPath(text.translated(0, 2));
     p.setPen(QPen(look.rim, look.rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(text);
-    QLinearGradient fill(0, bounds.top(), 0, bounds.bottom());
-    fill.setColorAt(0.0, look.top);
-    fill.setColorAt(0.48, look.middle);
-    fill.setColorAt(1.0, look.bottom);
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawPath(text);
-    p.setClipPath(text);
-    QLinearGradient gloss(0, bounds.top(), 0, bounds.center().y());
-    gloss.setColorAt(0.0, withAlpha(Qt::white, 130));
-    gloss.setColorAt(1.0, withAlpha(Qt::white, 0));
-    p.fillRect(QRectF(bounds.left(), bounds.top(), bounds.width(), bounds.height() / 2), gloss);
+    picgen::fillGlossy(p, text, bounds, {{0.0, look.top}, {0.48, look.middle}, {1.0, look.bottom}}, 130);
     if (shine >= 0 && shine <= 1) {
       // A slanted band of light sweeping across.
       const qreal x = mix(bounds.left() - bounds.height(), bounds.right() + bounds.height(), shine);

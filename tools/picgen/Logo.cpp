@@ -77,21 +77,11 @@ void paintTitleLogo(QImage& canvas, const QRectF& box) {
     p.setPen(QPen(palette::orange, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(letters);
 
-    QLinearGradient face(0, bounds.top(), 0, bounds.bottom());
-    face.setColorAt(0.0, palette::ivory);
-    face.setColorAt(0.48, palette::ivory);
-    face.setColorAt(0.52, QColor(246, 236, 205));
-    face.setColorAt(1.0, QColor(236, 214, 168));
-    p.setPen(Qt::NoPen);
-    p.setBrush(face);
-    p.drawPath(letters);
-
-    // Gloss on the upper half of the letters.
-    p.setClipPath(letters);
-    QLinearGradient gloss(0, bounds.top(), 0, bounds.center().y());
-    gloss.setColorAt(0.0, withAlpha(Qt::white, 140));
-    gloss.setColorAt(1.0, withAlpha(Qt::white, 0));
-    p.fillRect(QRectF(bounds.left(), bounds.top(), bounds.width(), bounds.height() / 2), gloss);
+    // Ivory letters with a gloss on their upper half.
+    fillGlossy(p, letters, bounds,
+               {{0.0, palette::ivory}, {0.48, palette::ivory}, {0.52, QColor(246, 236, 205)},
+                {1.0, QColor(236, 214, 168)}},
+               140);
   }
 
   const qreal ornamentY =

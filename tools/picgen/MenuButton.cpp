@@ -56,20 +56,9 @@ void drawMenuButton(QImage& canvas) {
   {
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient face(0, box.top(), 0, box.bottom());
-    face.setColorAt(0.0, palette::steelNavy);
-    face.setColorAt(0.5, palette::navy);
-    face.setColorAt(1.0, QColor(5, 15, 38));
-    p.setPen(Qt::NoPen);
-    p.setBrush(face);
-    p.drawPath(bar);
-
     // Gloss on the upper half, fading before the caption's baseline.
-    p.setClipPath(bar);
-    QLinearGradient gloss(0, box.top(), 0, box.center().y());
-    gloss.setColorAt(0.0, withAlpha(Qt::white, 60));
-    gloss.setColorAt(1.0, withAlpha(Qt::white, 0));
-    p.fillRect(QRectF(box.left(), box.top(), box.width(), box.height() / 2), gloss);
+    fillGlossy(p, bar, box,
+               {{0.0, palette::steelNavy}, {0.5, palette::navy}, {1.0, QColor(5, 15, 38)}}, 60);
   }
 
   // Blue neon rim, its glow kept inside the bar so the corners stay background-dark.

@@ -236,4 +236,18 @@ void addGrain(QImage& image, std::uint32_t seed, int amplitude) {
   }
 }
 
+void fillGlossy(QPainter& p, const QPainterPath& shape, const QRectF& bounds,
+                const QGradientStops& stops, int glossAlpha) {
+  QLinearGradient face(0, bounds.top(), 0, bounds.bottom());
+  face.setStops(stops);
+  p.setPen(Qt::NoPen);
+  p.setBrush(face);
+  p.drawPath(shape);
+  p.setClipPath(shape);
+  QLinearGradient gloss(0, bounds.top(), 0, bounds.center().y());
+  gloss.setColorAt(0.0, withAlpha(Qt::white, glossAlpha));
+  gloss.setColorAt(1.0, withAlpha(Qt::white, 0));
+  p.fillRect(QRectF(bounds.left(), bounds.top(), bounds.width(), bounds.height() / 2), gloss);
+}
+
 }  // namespace picgen

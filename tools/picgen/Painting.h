@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGradient>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,6 +26,12 @@ void composite(QImage& target, const QImage& layer, qreal opacity = 1.0,
                QPainter::CompositionMode mode = QPainter::CompositionMode_Plus);
 
 QColor withAlpha(QColor colour, int alpha);
+
+// Fills `shape` with a top-to-bottom gradient over `bounds` (stops at positions 0-1) and lays a
+// white gloss of `glossAlpha` over its upper half. The painter is left clipped to the shape,
+// for anything drawn on top of it.
+void fillGlossy(QPainter& p, const QPainterPath& shape, const QRectF& bounds,
+                const QGradientStops& stops, int glossAlpha);
 
 enum class HexTop { Flat, Pointy };
 // ySquash < 1 flattens the hexagon the way a floor seen from the front does.
