@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cerrno>
-#include <unordered_map>
 
 namespace {
 
@@ -12,7 +11,9 @@ namespace {
 // character. Built once: whole files then convert by table, without a pass through iconv.
 struct CodePage {
   std::array<char16_t, 256> toUnicode{};
-  std::unordered_map<char16_t, unsigned char> fromUnicode;
+  // Indexed by UTF-16 unit; 0 where the code page has no byte (the units below 0x80 are
+  // never looked up). A flat table: a whole data file goes through it on every write.
+  std::array<unsigned char, 0x10000> fromUnicode{};
 
   CodePage() {
     iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1250");
@@ -33,7 +34,7 @@ struct CodePage {
     }
     if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
     for (int b = 0x80; b < 256; ++b)
-      if (toUnicode[b]) fromUnicode.emplace(toUnicode[b], static_cast<unsigned char>(b));
+      if (toUnicode[b] && !fromUnicode[toUnicode[b]]) fromUnicode[toUnicode[b]] = static_cast<unsigned char>(b);
   }
 };
 
@@ -54,9 +55,9 @@ std::optional<QByteArray> toCp1250(const QString& text) {
       d[i] = static_cast<char>(c);
       continue;
     }
-    auto it = page.fromUnicode.find(c);
-    if (it == page.fromUnicode.end()) return std::nullopt;
-    d[i] = static_cast<char>(it->second);
+    const unsigned char b = page.fromUnicode[c];
+    if (!b) return std::nullopt;
+    d[i] = static_cast<char>(b);
   }
   return out;
 }

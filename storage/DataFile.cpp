@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <mutex>
 #include <optional>
 
 #include "storage/Cp1250.h"
@@ -48,6 +49,40 @@ bool storeWhole(const QString& path, const QByteArray& bytes) {
   return true;
 }
 
+// The file as this process last read or wrote it, kept parsed. A cycle that finds the same
+// bytes on disk again skips unscrambling, decoding and parsing, which are most of its cost;
+// comparing the bytes themselves (not sizes or times) keeps any change made outside seen, and
+// equal bytes parse alike whichever file they came from.
+struct Snapshot {
+  QByteArray onDisk;
+  QByteArray plain;
+  std::optional<IniFile> ini;
+};
+
+std::mutex snapshotMutex;
+Snapshot lastSnapshot;
+
+// The parsed text of `onDisk`, taken from the snapshot when it matches (the snapshot is then
+// empty until the cycle gives it back).
+IniFile takeParsed(const QByteArray& onDisk, QByteArray& plain) {
+  {
+    std::lock_guard lock(snapshotMutex);
+    if (lastSnapshot.ini && lastSnapshot.onDisk == onDisk) {
+      plain = lastSnapshot.plain;
+      IniFile ini = std::move(*lastSnapshot.ini);
+      lastSnapshot = {};
+      return ini;
+    }
+  }
+  plain = plainForm(onDisk);
+  return IniFile(fromCp1250(plain));
+}
+
+void keepSnapshot(Snapshot snapshot) {
+  std::lock_guard lock(snapshotMutex);
+  lastSnapshot = std::move(snapshot);
+}
+
 }  // namespace
 
 DataFile::DataFile(QString appDir, QString fileName, bool testMode)
@@ -59,7 +94,8 @@ bool DataFile::cycle(const std::function<void(IniFile&)>& body, TestCopy copy) c
   const QString file = path();
   QByteArray onDisk;
   const FileState state = readFile(file, onDisk);
-  QByteArray plain = plainForm(onDisk);
+  QByteArray plain;
+  IniFile ini = takeParsed(onDisk, plain);
 
   // The copy is only a help for testing; failing to write it does not stop the game.
   auto writePlainCopy = [&](const QByteArray& bytes) {
@@ -68,7 +104,6 @@ bool DataFile::cycle(const std::function<void(IniFile&)>& body, TestCopy copy) c
   };
   if (m_testMode && copy == TestCopy::Before && state == FileState::Read) writePlainCopy(plain);
 
-  IniFile ini(fromCp1250(plain));
   body(ini);
 
   bool copyable = state == FileState::Read;
@@ -76,10 +111,14 @@ bool DataFile::cycle(const std::function<void(IniFile&)>& body, TestCopy copy) c
     // A file that could not be read is never replaced by a text built from nothing.
     if (state == FileState::Unreadable) return false;
     const std::optional<QByteArray> encoded = toCp1250(ini.text());
-    if (!encoded || !storeWhole(file, scrambleText(*encoded))) return false;
+    if (!encoded) return false;
+    onDisk = scrambleText(*encoded);
+    if (!storeWhole(file, onDisk)) return false;
     plain = *encoded;
+    ini.markStored();
     copyable = true;
   }
+  if (copyable) keepSnapshot({onDisk, plain, std::move(ini)});
   if (m_testMode && copy == TestCopy::After && copyable) writePlainCopy(plain);
   return true;
 }

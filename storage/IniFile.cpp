@@ -289,10 +289,16 @@ IniFile::IniFile(const QString& text) : m_data(std::make_unique<Data>()) { m_dat
 IniFile::IniFile(const IniFile& other) : m_data(std::make_unique<Data>(*other.m_data)) {}
 
 IniFile& IniFile::operator=(const IniFile& other) {
-  if (this != &other) *m_data = *other.m_data;
+  if (this == &other) return *this;
+  if (m_data)
+    *m_data = *other.m_data;
+  else  // moved from
+    m_data = std::make_unique<Data>(*other.m_data);
   return *this;
 }
 
+IniFile::IniFile(IniFile&&) noexcept = default;
+IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 IniFile::~IniFile() = default;
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const {
@@ -410,3 +416,5 @@ QString IniFile::text() const {
 }
 
 bool IniFile::changed() const { return m_data->changed; }
+
+void IniFile::markStored() { m_data->changed = false; }

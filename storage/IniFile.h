@@ -20,6 +20,8 @@ class IniFile {
   explicit IniFile(const QString& text);
   IniFile(const IniFile&);
   IniFile& operator=(const IniFile&);
+  IniFile(IniFile&&) noexcept;
+  IniFile& operator=(IniFile&&) noexcept;
   ~IniFile();
 
   static constexpr int MaxValueLength = 2047;
@@ -42,6 +44,8 @@ class IniFile {
   QString text() const;
   // True once a write, an erase or a delete has changed the text.
   bool changed() const;
+  // The text as it stands has been stored: later changes count from here.
+  void markStored();
 
  private:
   struct Data;

@@ -120,6 +120,41 @@ TEST_F(DataFileTest, ACycleThatChangesNothingNeverRewritesTheFile) {
   EXPECT_EQ(fileBytes(dataPath()), before);
 }
 
+// The parsed text of one cycle is handed to the next when the file still holds the same bytes.
+TEST_F(DataFileTest, TheTextKeptFromAWriteIsNeitherRewrittenNorStaleLater) {
+  const DataFile file = dataFile();
+  ASSERT_TRUE(file.cycle([](IniFile& ini) { ini.writeString(u8("S"), u8("k"), u8("1")); }));
+  ageFile();
+  const Identity identity = identityOf(dataPath());
+  QString value;
+  file.read([&](const IniFile& ini) { value = ini.readString(u8("S"), u8("k")); });
+  EXPECT_EQ(value, u8("1"));
+  EXPECT_TRUE(file.cycle([](IniFile& ini) { ini.writeString(u8("S"), u8("k"), u8("1")); }));
+  EXPECT_EQ(identityOf(dataPath()), identity) << "a stored write is not stored again";
+
+  // Changed outside in place: same inode, same size, maybe the same time stamp.
+  store("[S]\r\nk=7\r\n");
+  file.read([&](const IniFile& ini) { value = ini.readString(u8("S"), u8("k")); });
+  EXPECT_EQ(value, u8("7"));
+}
+
+TEST_F(DataFileTest, AWriteThatFailedLeavesNothingOfItselfForTheNextCycle) {
+  const DataFile file = dataFile();
+  ASSERT_TRUE(file.cycle([](IniFile& ini) { ini.writeString(u8("S"), u8("k"), u8("1")); }));
+  EXPECT_FALSE(file.cycle([](IniFile& ini) {
+    ini.writeString(u8("S"), u8("j"), u8("2"));
+    ini.writeString(u8("S"), u8("k"), u8("Жора"));
+  }));
+  QStringList keys;
+  QString value;
+  file.read([&](const IniFile& ini) {
+    keys = ini.keys(u8("S"));
+    value = ini.readString(u8("S"), u8("k"));
+  });
+  EXPECT_EQ(keys, QStringList{u8("k")});
+  EXPECT_EQ(value, u8("1"));
+}
+
 TEST_F(DataFileTest, APlainFileIsReadAndStoredScrambledAtTheNextWrite) {
   const QByteArray plain("[Gracz]\nImie=Jan\n; uwaga\n");
   writeBytes(dataPath(), plain);
