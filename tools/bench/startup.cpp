@@ -2,13 +2,13 @@
 // window, beside a bare Qt window of the same size started the same way, and the game's
 // resident memory at that moment. Needs an X display.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 #include "app/GameServices.h"
 #include "app/Lifetime.h"
@@ -28,7 +28,16 @@ long residentKiB() {
   return 0;
 }
 
-// Reports the first paint of the window named `window` on stdout, then lets the program end.
+double monotonicMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// Reports on stdout when the first paint of the window named `window` is over and, once the
+// event loop runs, the resident memory; then lets the program end. The game paints its window in the middle of start-up (options are shown with
+// the window up) and only reaches its event loop later, so the time is taken at once: the
+// pass is over at the first event that is not a paint of one of the window's widgets.
 class FirstPaint : public QObject {
  public:
   FirstPaint(QString window, std::function<void()> done)
@@ -36,10 +45,19 @@ class FirstPaint : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !m_seen && watched->objectName() == m_window) {
-      m_seen = true;
+    if (m_reported) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool paintHere = event->type() == QEvent::Paint && widget &&
+                           widget->window()->objectName() == m_window;
+    if (paintHere) {
+      m_painting = true;
+    } else if (m_painting) {
+      m_reported = true;
+      std::printf("painted %.3f\n", monotonicMs());
+      std::fflush(stdout);
+      // Memory once start-up is over, at the first round of the event loop.
       QTimer::singleShot(0, [this] {
-        std::printf("painted %ld\n", residentKiB());
+        std::printf("memory %ld\n", residentKiB());
         std::fflush(stdout);
         m_done();
       });
@@ -50,7 +68,8 @@ class FirstPaint : public QObject {
  private:
   QString m_window;
   std::function<void()> m_done;
-  bool m_seen = false;
+  bool m_painting = false;
+  bool m_reported = false;
 };
 
 int bareChild(int argc, char** argv) {
@@ -59,7 +78,7 @@ int bareChild(int argc, char** argv) {
   window.setObjectName(QStringLiteral("bare"));
   window.resize(792, 427);
   FirstPaint probe(QStringLiteral("bare"), [] { QCoreApplication::quit(); });
-  window.installEventFilter(&probe);
+  app.installEventFilter(&probe);
   window.show();
   return QApplication::exec();
 }
@@ -83,16 +102,15 @@ struct Sample {
 
 Sample runChild(const QStringList& args) {
   QProcess child;
-  QElapsedTimer clock;
-  clock.start();
+  const double start = monotonicMs();
   child.start(QCoreApplication::applicationFilePath(), args);
   Sample sample;
-  while (child.waitForReadyRead(20000)) {
-    const QByteArray line = child.readLine();
-    if (line.startsWith("painted")) {
-      sample.ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-      sample.rssKiB = line.mid(8).trimmed().toLong();
-      break;
+  while (sample.rssKiB == 0 && child.waitForReadyRead(20000)) {
+    while (child.canReadLine()) {
+      const QList<QByteArray> fields = child.readLine().trimmed().split(' ');
+      if (fields.size() != 2) continue;
+      if (fields[0] == "painted") sample.ms = fields[1].toDouble() - start;
+      if (fields[0] == "memory") sample.rssKiB = fields[1].toLong();
     }
   }
   child.waitForFinished(20000);
