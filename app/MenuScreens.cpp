@@ -75,10 +75,10 @@ MenuScreens::MenuScreens(TMainFrm& form, Handlers& handlers, ShellServices& serv
 
 void MenuScreens::buildMenuPage() {
   QWidget* page = m_form.tsMenu;
-  makeBackground(page, "imgMenuTlo")->setPicture(gamePicture("imgMenuTlo"));
+  makeBackground(page, "imgMenuTlo")->setPictureSource([] { return gamePicture("imgMenuTlo"); });
   auto* face = new PictureBox(page, QStringLiteral("imgMB"));
   face->setGeometry(0, 0, 162, 31);
-  face->setPicture(gamePicture("imgMB"));
+  face->setPictureSource([] { return gamePicture("imgMB"); });
   face->hide();
   for (const auto& entry : kMenuEntries) makeMenuEntry(page, m_handlers, entry);
   buildPlayerBlock();

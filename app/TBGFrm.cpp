@@ -21,7 +21,7 @@ TBGFrm::TBGFrm(const Handlers& handlers)
   imgBG = new PictureBox(this, QStringLiteral("imgBG"));
   imgBGp = new PictureBox(this, QStringLiteral("imgBGp"));
   imgBGp->setGeometry(0, 0, 87, 88);
-  imgBGp->setPicture(gamePicture("imgBGp"));
+  imgBGp->setPictureSource([] { return gamePicture("imgBGp"); });
   imgBGp->hide();
 
   btnClose = new TextLabel(this, QStringLiteral("btnClose"), QStringLiteral("X"));
@@ -45,21 +45,24 @@ void TBGFrm::resizeEvent(QResizeEvent*) {
 
 void TBGFrm::FormShow(platform::ScreenSize screenAtStart) {
   imgBG->setGeometry(rect());
-  // Black where no tile lies: the same as a see-through picture on the black window, without
-  // making a full-screen picture transparent pixel by pixel.
-  QImage& canvas = imgBG->canvas();
-  canvas = QImage(size(), QImage::Format_RGB32);
-  canvas.fill(Qt::black);
-  const QImage& tile = imgBGp->picture();
-  if (!tile.isNull()) {
-    QPainter painter(&canvas);
-    const int n = screenAtStart.width / tile.width();
-    for (int i = 0; i <= n; ++i) {
-      painter.drawImage(i * tile.width(), 0, tile);
-      // The second band frames an 800 x 600 screen from below.
-      painter.drawImage(i * tile.width(), DesignHeight - tile.height(), tile);
+  // Composed when the picture is first shown (after the intro), not during start-up.
+  imgBG->setPictureSource([this, size = size(), screenWidth = screenAtStart.width] {
+    // Black where no tile lies: the same as a see-through picture on the black window, without
+    // making a full-screen picture transparent pixel by pixel.
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    const QImage& tile = imgBGp->picture();
+    if (!tile.isNull()) {
+      QPainter painter(&canvas);
+      const int n = screenWidth / tile.width();
+      for (int i = 0; i <= n; ++i) {
+        painter.drawImage(i * tile.width(), 0, tile);
+        // The second band frames an 800 x 600 screen from below.
+        painter.drawImage(i * tile.width(), DesignHeight - tile.height(), tile);
+      }
     }
-  }
+    return canvas;
+  });
   imgBG->hide();
   btnClose->move(780, btnClose->y());
 }

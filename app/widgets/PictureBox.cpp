@@ -9,12 +9,30 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
 }
 
 void PictureBox::setPicture(const QImage& picture) {
+  m_make = nullptr;
   m_picture = picture;
   m_masked = QImage();
   update();
 }
 
+void PictureBox::setPictureSource(std::function<QImage()> make) {
+  m_make = std::move(make);
+  m_picture = QImage();
+  m_masked = QImage();
+  update();
+}
+
+const QImage& PictureBox::picture() const {
+  if (m_make) {
+    const auto make = std::move(m_make);
+    m_make = nullptr;
+    m_picture = make();
+  }
+  return m_picture;
+}
+
 QImage& PictureBox::canvas() {
+  picture();
   if (m_picture.isNull()) {
     m_picture = QImage(size(), QImage::Format_RGB32);
     m_picture.fill(Qt::white);
@@ -36,7 +54,7 @@ void PictureBox::setTransparent(bool on) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-  if (m_picture.isNull()) return;
+  if (picture().isNull()) return;
   const QImage* shown = &m_picture;
   if (m_transparent) {
     if (m_masked.isNull()) {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 // A picture control: shows its picture (stretched or at its natural size), can be drawn on
 // through canvas(), and reports clicks. Transparent pictures let white show what is behind.
@@ -11,7 +12,10 @@ class PictureBox : public QWidget {
   explicit PictureBox(QWidget* parent, const QString& name);
 
   void setPicture(const QImage& picture);
-  const QImage& picture() const { return m_picture; }
+  // The picture `make` returns, made when it is first needed (painted, read or drawn on):
+  // pictures of screens nobody has seen yet cost nothing at start-up.
+  void setPictureSource(std::function<QImage()> make);
+  const QImage& picture() const;
   // The drawing surface; created at the control's size when there is no picture yet.
   QImage& canvas();
   void setStretch(bool on);
@@ -30,7 +34,8 @@ class PictureBox : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  QImage m_picture;
+  mutable QImage m_picture;
+  mutable std::function<QImage()> m_make;
   QImage m_masked;  // the picture with white made transparent, when asked for
   bool m_stretch = false;
   bool m_transparent = false;
