@@ -15,22 +15,24 @@ MoviePlayer::MoviePlayer(QWidget* parent, const QString& name, Display display)
 void MoviePlayer::setMovie(const QString& path) {
   Stop();
   m_path = path;
-  QFile file(path);
-  m_data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  m_reader.reset();
-  m_buffer.reset();
+  m_frames.reset();  // before the bytes it decodes from
+  m_data.clear();
+  m_file = std::make_unique<QFile>(path);
+  if (m_file->open(QIODevice::ReadOnly)) {
+    if (uchar* mapped = m_file->map(0, m_file->size()))
+      m_data = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), m_file->size());
+    else
+      m_data = m_file->readAll();
+  }
   m_image = QImage();
   m_total = 0;
   m_frame = 0;
   m_decoded = -1;
   m_decodePending = false;
-  if (!m_data.isEmpty()) {
-    m_buffer = std::make_unique<QBuffer>(&m_data);
-    m_buffer->open(QIODevice::ReadOnly);
-    m_reader = std::make_unique<QImageReader>(m_buffer.get());
-    m_total = m_reader->canRead() ? std::max(0, m_reader->imageCount()) : 0;
-    m_readerNext = 0;
-    if (m_total > 0) showFrame(0);
+  m_frames = std::make_unique<WebpAnimation>();
+  if (m_frames->open(m_data)) {
+    m_total = m_frames->frameCount();
+    showFrame(0);
   }
   update();
 }
@@ -53,17 +55,13 @@ void MoviePlayer::decodePending() {
 }
 
 bool MoviePlayer::readFrame(int frame) {
-  if (!m_reader || frame < 0 || frame >= m_total) return false;
+  if (!m_frames || frame < 0 || frame >= m_total) return false;
   if (frame == m_decoded) return true;
-  if (frame < m_readerNext) {  // back to the start: the reader only goes forward
-    m_buffer->seek(0);
-    m_reader = std::make_unique<QImageReader>(m_buffer.get());
-    m_readerNext = 0;
-  }
+  // Each frame is composed over the ones before it, so the decoder only goes forward.
+  if (frame < m_frames->nextIndex()) m_frames->rewind();
   QImage image;
-  while (m_readerNext <= frame) {
-    image = m_reader->read();
-    ++m_readerNext;
+  while (m_frames->nextIndex() <= frame) {
+    image = m_frames->next();
     if (image.isNull()) return false;
   }
   m_image = image;

@@ -1,18 +1,20 @@
 #pragma once
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+#include "media/WebpAnimation.h"
+
 // The movie control: loads an animated picture file (WebP) from a path and plays it at twelve
-// frames a second, frame-exact, with the operations the game calls on it. The file is read
-// into memory when it is loaded, so it may be deleted once playback has started.
+// frames a second, frame-exact, with the operations the game calls on it. The file is mapped
+// into memory when it is loaded (read, where it cannot be mapped), so it may be deleted once
+// playback has started.
 class MoviePlayer : public QWidget {
   Q_OBJECT
  public:
@@ -55,10 +57,9 @@ class MoviePlayer : public QWidget {
 
   Display m_display;
   QString m_path;
+  std::unique_ptr<QFile> m_file;  // holds the mapping m_data looks at
   QByteArray m_data;
-  std::unique_ptr<QBuffer> m_buffer;
-  std::unique_ptr<QImageReader> m_reader;
-  int m_readerNext = 0;  // the frame the reader gives next
+  std::unique_ptr<WebpAnimation> m_frames;  // decodes from m_data
   QImage m_image;
   int m_frame = 0;
   int m_decoded = -1;  // the frame whose picture m_image holds

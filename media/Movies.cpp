@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QResource>
 
 #include "app/AppContext.h"
 #include "app/Durations.h"
@@ -44,9 +45,11 @@ void Movies::disableMovieInput() {
 bool Movies::bringOut(const QString& resource, const QString& fileName) {
   // A movie missing from the executable is written as an empty file: it then fails to load
   // and simply shows nothing.
-  QFile source(QStringLiteral(":/movies/%1.webp").arg(resource));
-  const QByteArray data = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+  // The bytes in the executable itself, not a copy.
+  const QByteArray data = QResource(QStringLiteral(":/movies/%1.webp").arg(resource)).uncompressedData();
   QFile out(m_context.AppDir + fileName);
+  // A new file, never the old one rewritten in place: a player may still map the old one.
+  QFile::remove(out.fileName());
   if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size() &&
       out.flush())
     return true;

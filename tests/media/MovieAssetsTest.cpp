@@ -11,8 +11,8 @@
 #include <ostream>
 #include <string>
 
-// The movies tools/movies writes into assets/movies, checked the way the game plays them:
-// through QMovie and Qt's WebP reader.
+// The movies tools/movies writes into assets/movies, checked through QMovie and Qt's WebP
+// reader: a decoder apart from the game's own, which WebpAnimationTest holds to this one.
 namespace {
 
 struct MovieAsset {
