@@ -1,5 +1,6 @@
 #include "media/WebpAnimation.h"
 
+#include <webp/decode.h>
 #include <webp/demux.h>
 
 #include <cstring>
@@ -17,12 +18,20 @@ void WebpAnimation::close() {
 bool WebpAnimation::open(const QByteArray& bytes) {
   close();
   if (bytes.isEmpty()) return false;
+  const auto* begin = reinterpret_cast<const uint8_t*>(bytes.constData());
+  const auto size = static_cast<size_t>(bytes.size());
+  // The decoder allocates the whole canvas up front: a broken header must not make it ask for
+  // gigabytes. The game's movies are far smaller than this.
+  WebPBitstreamFeatures features;
+  if (WebPGetFeatures(begin, size, &features) != VP8_STATUS_OK || features.width <= 0 ||
+      features.height <= 0 || features.width > MaxSide || features.height > MaxSide)
+    return false;
   WebPAnimDecoderOptions options;
   if (!WebPAnimDecoderOptionsInit(&options)) return false;
   // Premultiplied BGRA is, byte for byte, the picture format Qt draws fastest.
   options.color_mode = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? MODE_bgrA : MODE_Argb;
   options.use_threads = 0;
-  WebPData data{reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())};
+  WebPData data{begin, size};
   m_decoder = WebPAnimDecoderNew(&data, &options);
   if (!m_decoder) return false;
   WebPAnimInfo info;

@@ -14,7 +14,10 @@ class WebpAnimation {
   WebpAnimation& operator=(const WebpAnimation&) = delete;
   ~WebpAnimation();
 
-  // False, with no frames, for bytes that are not an animated or still WebP picture.
+  static constexpr int MaxSide = 2048;  // pixels; bigger pictures are refused
+
+  // False, with no frames, for bytes that are not an animated or still WebP picture, or one
+  // wider or taller than MaxSide.
   bool open(const QByteArray& bytes);
   int frameCount() const { return m_frames; }
   // The frame that comes next (the first after open() or rewind()), composed over the ones

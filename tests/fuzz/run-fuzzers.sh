@@ -13,9 +13,9 @@ seconds=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DFORTUNIAK_FUZZ=ON >/dev/null
-cmake --build "$build" --target fuzz_ini fuzz_scramble
+cmake --build "$build" --target fuzz_ini fuzz_scramble fuzz_webp
 
-for name in ini scramble; do
+for name in ini scramble webp; do
   work="$build/fuzz-runs/$name"
   mkdir -p "$work/corpus"
   echo "== fuzz_$name, ${seconds} s =="

@@ -81,4 +81,21 @@ TEST(WebpAnimation, AFileCutShortIsRefused) {
   }
 }
 
+// A broken header that claims a giant canvas is refused before anything is allocated for it.
+TEST(WebpAnimation, APictureClaimingAGiantCanvasIsRefused) {
+  QByteArray bytes = fileBytes(kLoop);
+  ASSERT_EQ(bytes.mid(12, 4), "VP8X");
+  WebpAnimation fits;
+  ASSERT_TRUE(fits.open(bytes));
+  // Canvas width and height less one, 24 bits each, little-endian.
+  for (int side : {WebpAnimation::MaxSide + 1, 16384}) {
+    for (int i = 0; i < 3; ++i) {
+      bytes[24 + i] = static_cast<char>(((side - 1) >> (8 * i)) & 0xFF);
+      bytes[27 + i] = static_cast<char>(((side - 1) >> (8 * i)) & 0xFF);
+    }
+    WebpAnimation movie;
+    EXPECT_FALSE(movie.open(bytes)) << side;
+  }
+}
+
 }  // namespace
