@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -47,17 +48,33 @@ const CodePage& codePage() {
 
 std::optional<QByteArray> toCp1250(const QString& text) {
   const CodePage& page = codePage();
-  QByteArray out(text.size(), Qt::Uninitialized);
+  const qsizetype n = text.size();
+  QByteArray out(n, Qt::Uninitialized);
   char* d = out.data();
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i].unicode();
+  const auto* s = reinterpret_cast<const char16_t*>(text.utf16());
+  // Most of a data file is ASCII: eight units at a time while none of them is above 0x7F,
+  // one at a time through the table otherwise.
+  constexpr quint64 highBits = 0xFF80FF80FF80FF80ULL;
+  qsizetype i = 0;
+  while (i < n) {
+    if (i + 8 <= n) {
+      quint64 a, b;
+      std::memcpy(&a, s + i, 8);
+      std::memcpy(&b, s + i + 4, 8);
+      if (((a | b) & highBits) == 0) {
+        for (int k = 0; k < 8; ++k) d[i + k] = static_cast<char>(s[i + k]);
+        i += 8;
+        continue;
+      }
+    }
+    const char16_t c = s[i];
     if (c < 0x80) {
-      d[i] = static_cast<char>(c);
+      d[i++] = static_cast<char>(c);
       continue;
     }
     const unsigned char b = page.fromUnicode[c];
     if (!b) return std::nullopt;
-    d[i] = static_cast<char>(b);
+    d[i++] = static_cast<char>(b);
   }
   return out;
 }

@@ -26,6 +26,23 @@ TEST(Cp1250, CharactersTheCodePageLacksAreRefusedNotMangled) {
   }
 }
 
+// Long ASCII runs go through a faster path: a letter beyond ASCII, or one the code page
+// lacks, must be caught wherever it falls in a run.
+TEST(Cp1250, EveryPositionInALongTextIsConverted) {
+  const QString ascii = QStringLiteral("[QGracz anonimowy]\r\nL8=1|2|3|");
+  for (qsizetype at = 0; at <= ascii.size(); ++at) {
+    QString text = ascii;
+    text.insert(at, QString::fromUtf8("ń"));
+    const auto bytes = toCp1250(text);
+    ASSERT_TRUE(bytes.has_value()) << at;
+    EXPECT_EQ(static_cast<unsigned char>(bytes->at(at)), 0xF1) << at;
+    EXPECT_EQ(fromCp1250(*bytes), text) << at;
+
+    text[at] = QChar(0x0416);  // Ж
+    EXPECT_FALSE(toCp1250(text).has_value()) << at;
+  }
+}
+
 TEST(Cp1250, UndefinedBytesDecodeToReplacementCharacters) {
   // 0x98 has no character in Windows-1250.
   const QString decoded = fromCp1250(QByteArray("a\x98" "b"));
