@@ -43,9 +43,8 @@ void Movies::disableMovieInput() {
 }
 
 bool Movies::bringOut(const QString& resource, const QString& fileName) {
-  // A movie missing from the executable is written as an empty file: it then fails to load
-  // and simply shows nothing.
-  // The bytes in the executable itself, not a copy.
+  // Written from the executable's own bytes, without a copy. A movie missing from it is
+  // written as an empty file: it then fails to load and simply shows nothing.
   const QByteArray data = QResource(QStringLiteral(":/movies/%1.webp").arg(resource)).uncompressedData();
   QFile out(m_context.AppDir + fileName);
   // A new file, never the old one rewritten in place: a player may still map the old one.

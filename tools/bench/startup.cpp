@@ -35,9 +35,10 @@ double monotonicMs() {
 }
 
 // Reports on stdout when the first paint of the window named `window` is over and, once the
-// event loop runs, the resident memory; then lets the program end. The game paints its window in the middle of start-up (options are shown with
-// the window up) and only reaches its event loop later, so the time is taken at once: the
-// pass is over at the first event that is not a paint of one of the window's widgets.
+// event loop runs, the resident memory; then lets the program end. The game paints its window
+// in the middle of start-up (options are shown with the window up) and reaches its event loop
+// only later, so the time is taken at once: the pass is over at the first event that is not a
+// paint of one of the window's widgets.
 class FirstPaint : public QObject {
  public:
   FirstPaint(QString window, std::function<void()> done)
