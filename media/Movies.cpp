@@ -45,7 +45,8 @@ void Movies::disableMovieInput() {
 bool Movies::bringOut(const QString& resource, const QString& fileName) {
   // Written from the executable's own bytes, without a copy. A movie missing from it is
   // written as an empty file: it then fails to load and simply shows nothing.
-  const QByteArray data = QResource(QStringLiteral(":/movies/%1.webp").arg(resource)).uncompressedData();
+  const QByteArray data =
+      QResource(QStringLiteral(":/movies/%1.webp").arg(resource)).uncompressedData();
   QFile out(m_context.AppDir + fileName);
   // A new file, never the old one rewritten in place: a player may still map the old one.
   QFile::remove(out.fileName());

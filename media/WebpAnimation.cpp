@@ -35,8 +35,8 @@ bool WebpAnimation::open(const QByteArray& bytes) {
   m_decoder = WebPAnimDecoderNew(&data, &options);
   if (!m_decoder) return false;
   WebPAnimInfo info;
-  if (!WebPAnimDecoderGetInfo(m_decoder, &info) || info.frame_count == 0 || info.canvas_width == 0 ||
-      info.canvas_height == 0) {
+  if (!WebPAnimDecoderGetInfo(m_decoder, &info) || info.frame_count == 0 ||
+      info.canvas_width == 0 || info.canvas_height == 0) {
     close();
     return false;
   }

@@ -35,7 +35,8 @@ struct CodePage {
     }
     if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
     for (int b = 0x80; b < 256; ++b)
-      if (toUnicode[b] && !fromUnicode[toUnicode[b]]) fromUnicode[toUnicode[b]] = static_cast<unsigned char>(b);
+      if (toUnicode[b] && !fromUnicode[toUnicode[b]])
+        fromUnicode[toUnicode[b]] = static_cast<unsigned char>(b);
   }
 };
 

@@ -1,10 +1,9 @@
 #include "storage/DataFile.h"
 
-#include <cstdio>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <cstdio>
 #include <mutex>
 #include <optional>
 

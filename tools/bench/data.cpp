@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
   // time): then it reads and parses it whole.
   const auto readCycle = [&] { data.read([](const IniFile& ini) { (void)ini.sections(); }); };
   print("one cycle that reads", timeIt(50, readCycle), 3);
-  print("one cycle that reads, the file changed outside", timeIt(50, readCycle, [&] { changeOutside(data.path()); }), 3);
+  print("one cycle that reads, the file changed outside",
+        timeIt(50, readCycle, [&] { changeOutside(data.path()); }), 3);
   int value = 0;
   print("one cycle that writes", timeIt(50, [&] {
           data.cycle([&](IniFile& ini) { ini.writeInteger(QStringLiteral("QGracz 7"), QStringLiteral("SG_S"), ++value); });
@@ -153,10 +154,13 @@ int main(int argc, char** argv) {
     });
   };
   print("DrawQuestion + LoadQuestion, 255 questions, 200 asked", timeIt(50, draw, resetList), 2);
-  print("the same, the file changed outside just before", timeIt(50, draw, [&] {
-          resetList();
-          changeOutside(data.path());
-        }), 2);
+  print("the same, the file changed outside just before",
+        timeIt(50, draw,
+               [&] {
+                 resetList();
+                 changeOutside(data.path());
+               }),
+        2);
   print("the start check (15 levels, 815 questions)", timeIt(20, [&] { (void)bank.everyLevelPlayable(); }), 2);
   shell.FormDestroy();
   return 0;

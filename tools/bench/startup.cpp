@@ -48,8 +48,8 @@ class FirstPaint : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (m_reported) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    const bool paintHere = event->type() == QEvent::Paint && widget &&
-                           widget->window()->objectName() == m_window;
+    const bool paintHere =
+        event->type() == QEvent::Paint && widget && widget->window()->objectName() == m_window;
     if (paintHere) {
       m_painting = true;
     } else if (m_painting) {
