@@ -41,14 +41,15 @@ void GameServices::buildScreens(ShellParts& parts) {
   m_movies = std::make_unique<Movies>(parts.form, parts.background, parts.handlers, parts.platform,
                                       parts.context);
   m_random = std::make_unique<Random>();
-  m_bank = std::make_unique<QuestionBank>([this] { return m_context->QuestionsTempPath; }, files,
-                                          [this] { return m_session.CurrentPlayer.name; },
-                                          *m_random);
+  m_bank =
+      std::make_unique<QuestionBank>([this] { return m_context->QuestionsTempPath; }, files,
+                                     [this] { return m_session.CurrentPlayer.name; }, *m_random);
   m_startCheck = std::make_unique<StartCheck>(
       parts.form, parts.handlers, *m_bank,
-      StartCheck::Needs{[this] { return m_context->AppDir + QString::fromUtf8(appinfo::QuestionsFile); },
-                        [this] { return m_options->flags.Kou; },
-                        [this](bool show) { ShowRecordsSidePanel(show); }});
+      StartCheck::Needs{
+          [this] { return m_context->AppDir + QString::fromUtf8(appinfo::QuestionsFile); },
+          [this] { return m_options->flags.Kou; },
+          [this](bool show) { ShowRecordsSidePanel(show); }});
   m_profiles = std::make_unique<ProfileScreens>(
       parts.form, parts.handlers, *m_store, m_session,
       [this] { return QFile::exists(dataFile().path()); }, [this] { LoadOptions(); }, now);
@@ -66,14 +67,30 @@ void GameServices::releaseScreens() {
 }
 
 void GameServices::resetCurrentPlayer() { m_session.CurrentPlayer = AnonymousPlayer(); }
-void GameServices::LoadOptions() { if (m_options) m_options->LoadOptions(); }
-void GameServices::SaveOptions() { if (m_options) m_options->SaveOptions(); }
-void GameServices::RefreshOptionsView() { if (m_options) m_options->RefreshOptionsView(); }
-void GameServices::OpcjeClick() { if (m_options) m_options->OpcjeClick(); }
-void GameServices::ProfilesShow() { if (m_profiles) m_profiles->ProfilesShow(); }
-void GameServices::disableMovieInput() { if (m_movies) m_movies->disableMovieInput(); }
+void GameServices::LoadOptions() {
+  if (m_options) m_options->LoadOptions();
+}
+void GameServices::SaveOptions() {
+  if (m_options) m_options->SaveOptions();
+}
+void GameServices::RefreshOptionsView() {
+  if (m_options) m_options->RefreshOptionsView();
+}
+void GameServices::OpcjeClick() {
+  if (m_options) m_options->OpcjeClick();
+}
+void GameServices::ProfilesShow() {
+  if (m_profiles) m_profiles->ProfilesShow();
+}
+void GameServices::disableMovieInput() {
+  if (m_movies) m_movies->disableMovieInput();
+}
 bool GameServices::PlayMovie(const QString& resource) {
   return !m_movies || m_movies->PlayMovie(resource);
 }
-void GameServices::EnsureInfoMoviePlaying() { if (m_movies) m_movies->EnsureInfoMoviePlaying(); }
-void GameServices::StopResultMovie() { if (m_movies) m_movies->StopResultMovie(); }
+void GameServices::EnsureInfoMoviePlaying() {
+  if (m_movies) m_movies->EnsureInfoMoviePlaying();
+}
+void GameServices::StopResultMovie() {
+  if (m_movies) m_movies->StopResultMovie();
+}

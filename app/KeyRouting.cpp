@@ -68,7 +68,6 @@ void FormKeyPress(KeyPressTarget& t, QChar key) {
 
   if (t.shownPage() == u"tsMenu") menuRules(t, key);
 
-  if (t.shownPage() == u"tsLose" && !t.isVisible(QStringLiteral("pnLName")) &&
-      isLetter(key, u'W'))
+  if (t.shownPage() == u"tsLose" && !t.isVisible(QStringLiteral("pnLName")) && isLetter(key, u'W'))
     t.run(QStringLiteral("btnBackClick"));
 }

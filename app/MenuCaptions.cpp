@@ -12,11 +12,20 @@ constexpr struct {
   const char* control;
   const char* caption;  // with the accelerator, UTF-8
 } kCaptions[] = {
-    {"lblStart", "&Rozpocznij grę"}, {"lblOpcje", "&Opcje"},       {"lblRec", "R&ekordy"},
-    {"lblStats", "&Statystyki"},     {"lblInfo", "&Informacje"},   {"lblLogOff", "&Wyloguj się..."},
-    {"lblQuit", "&Zamknij"},         {"lblCStart", "&START"},      {"lblBack", "&Wróć do menu"},
-    {"btnCHide", "&Schowaj"},        {"btnCOk", "&Schowaj"},       {"btnRHide", "&Wróć"},
-    {"btnYes", "&Tak"},              {"btnNo", "&Nie"},
+    {"lblStart", "&Rozpocznij grę"},
+    {"lblOpcje", "&Opcje"},
+    {"lblRec", "R&ekordy"},
+    {"lblStats", "&Statystyki"},
+    {"lblInfo", "&Informacje"},
+    {"lblLogOff", "&Wyloguj się..."},
+    {"lblQuit", "&Zamknij"},
+    {"lblCStart", "&START"},
+    {"lblBack", "&Wróć do menu"},
+    {"btnCHide", "&Schowaj"},
+    {"btnCOk", "&Schowaj"},
+    {"btnRHide", "&Wróć"},
+    {"btnYes", "&Tak"},
+    {"btnNo", "&Nie"},
 };
 
 QString withoutAccelerator(QString caption) { return caption.remove(u'&'); }

@@ -24,10 +24,10 @@ constexpr MenuEntryLayout kMenuEntries[] = {
     {"imgLogOff", "lblLogOff", 313, 313, "&Wyloguj się...", "btnLogOffClick"},
     {"imgQuit", "lblQuit", 353, 353, "&Zamknij", "btnQuitClick"},
 };
-constexpr MenuEntryLayout kBackEntry = {"imgBack", "lblBack", 354, 354, "&Wróć do menu",
-                                        "btnBackClick"};
-constexpr MenuEntryLayout kProfilesQuitEntry = {"imgPQuit", "lblPQuit", 372, 372, "Wyjdź z gry",
-                                                "btnQuitClick"};
+constexpr MenuEntryLayout kBackEntry = {"imgBack", "lblBack",       354,
+                                        354,       "&Wróć do menu", "btnBackClick"};
+constexpr MenuEntryLayout kProfilesQuitEntry = {"imgPQuit", "lblPQuit",    372,
+                                                372,        "Wyjdź z gry", "btnQuitClick"};
 
 // Title and value rows of the player block, right-aligned at the top right of the menu.
 constexpr struct {

@@ -47,8 +47,8 @@ TextLabel* makeMessage(QWidget* panel, const char* name, const QString& text) {
 }
 
 FlatButton* makeButton(QWidget* panel, const char* name, const char* caption, int left, int top) {
-  auto* button = new FlatButton(panel, QString::fromLatin1(name), QString::fromUtf8(caption),
-                                ButtonFace);
+  auto* button =
+      new FlatButton(panel, QString::fromLatin1(name), QString::fromUtf8(caption), ButtonFace);
   button->setGeometry(left, top, 81, 25);
   QFont font(QStringLiteral("Times New Roman"));
   font.setPixelSize(15);
@@ -85,15 +85,15 @@ void MessagePanels::buildYesNoPanel() {
   text->setColour(Qt::white);
   FlatButton* yes = makeButton(panel, "btnYes", "&Tak", 49, 93);
   FlatButton* no = makeButton(panel, "btnNo", "&Nie", 196, 93);
-  QObject::connect(yes, &FlatButton::clicked, [this] { m_handlers.run(QStringLiteral("btnYesClick")); });
-  QObject::connect(no, &FlatButton::clicked, [this] { m_handlers.run(QStringLiteral("btnNoClick")); });
+  QObject::connect(yes, &FlatButton::clicked,
+                   [this] { m_handlers.run(QStringLiteral("btnYesClick")); });
+  QObject::connect(no, &FlatButton::clicked,
+                   [this] { m_handlers.run(QStringLiteral("btnNoClick")); });
 }
 
 void MessagePanels::loadIcons() {
-  m_form.control<PictureBox>(QStringLiteral("imgCError"))
-      ->setPicture(exclamationIcon());
-  m_form.control<PictureBox>(QStringLiteral("imgYNIco"))
-      ->setPicture(questionIcon());
+  m_form.control<PictureBox>(QStringLiteral("imgCError"))->setPicture(exclamationIcon());
+  m_form.control<PictureBox>(QStringLiteral("imgYNIco"))->setPicture(questionIcon());
 }
 
 void MessagePanels::open(const char* name) {

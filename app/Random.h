@@ -14,8 +14,9 @@ class Random {
   void reseed() {
     if (m_fixed) return;
     std::random_device device;
-    std::seed_seq seq{device(), device(),
-                      static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
+    std::seed_seq seq{
+        device(), device(),
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
     m_engine.seed(seq);
   }
   // A uniform whole number from `low` to `high`, both included.

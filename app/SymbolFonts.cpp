@@ -10,15 +10,15 @@ struct Mapping {
 
 // Only the characters the screens use.
 constexpr Mapping kGlyphs[] = {
-    {"Wingdings", u'u', U'\u25C6'},      // black diamond
-    {"Wingdings", u'\u00FC', U'\u2714'}, // check mark
-    {"Wingdings", u'\u201A', U'\u2461'}, // circled digit two
-    {"Wingdings", u'7', U'\u2328'},      // keyboard
-    {"Wingdings", u'B', U'\U0001F44C'},  // OK hand
-    {"Wingdings", u'D', U'\U0001F44E'},  // thumbs down
-    {"Webdings", u's', U'\u2753'},       // question mark: help
+    {"Wingdings", u'u', U'\u25C6'},          // black diamond
+    {"Wingdings", u'\u00FC', U'\u2714'},     // check mark
+    {"Wingdings", u'\u201A', U'\u2461'},     // circled digit two
+    {"Wingdings", u'7', U'\u2328'},          // keyboard
+    {"Wingdings", u'B', U'\U0001F44C'},      // OK hand
+    {"Wingdings", u'D', U'\U0001F44E'},      // thumbs down
+    {"Webdings", u's', U'\u2753'},           // question mark: help
     {"Webdings", u'\u017B', U'\U0001F50A'},  // speaker with sound waves
-    {"Webdings", u'@', U'\U0001F6E0'},   // hammer and wrench
+    {"Webdings", u'@', U'\U0001F6E0'},       // hammer and wrench
 };
 
 }  // namespace

@@ -39,9 +39,7 @@ TBGFrm::TBGFrm(const Handlers& handlers)
           [this] { m_handlers.run(QStringLiteral("btnCloseClick")); });
 }
 
-void TBGFrm::resizeEvent(QResizeEvent*) {
-  imgBG->setGeometry(rect());
-}
+void TBGFrm::resizeEvent(QResizeEvent*) { imgBG->setGeometry(rect()); }
 
 void TBGFrm::FormShow(platform::ScreenSize screenAtStart) {
   imgBG->setGeometry(rect());

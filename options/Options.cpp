@@ -79,7 +79,8 @@ void Options::RefreshOptionsView() {
 }
 
 void Options::OpcjeClick() {
-  for (const QString& key : keys()) flag(key) = m_form.control<QCheckBox>(QStringLiteral("cb") + key)->isChecked();
+  for (const QString& key : keys())
+    flag(key) = m_form.control<QCheckBox>(QStringLiteral("cb") + key)->isChecked();
   RefreshOptionsView();
 }
 

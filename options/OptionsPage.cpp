@@ -3,8 +3,8 @@
 #include <QCheckBox>
 
 #include "app/SymbolFonts.h"
-#include "app/widgets/TextLabel.h"
 #include "app/widgets/SymbolLabel.h"
+#include "app/widgets/TextLabel.h"
 
 namespace {
 
@@ -48,9 +48,9 @@ void buildOptionsPage(QWidget* page, const std::function<void()>& checkBoxClicke
   page->setPalette(pal);
 
   // The large dark tools symbol behind everything.
-  auto* background = new SymbolLabel(page, QStringLiteral("rysOTuo"),
-                                     symbolGlyph(QStringLiteral("Webdings"), u'@', 267),
-                                     QColor(48, 48, 48));
+  auto* background =
+      new SymbolLabel(page, QStringLiteral("rysOTuo"),
+                      symbolGlyph(QStringLiteral("Webdings"), u'@', 267), QColor(48, 48, 48));
   background->setGeometry(0, 10, 341, 287);
   makeTitle(page, "lblOTitleS", 2, QColor(0, 128, 192));
   makeTitle(page, "lblOTitle", 0, QColor(255, 128, 0));
@@ -62,9 +62,8 @@ void buildOptionsPage(QWidget* page, const std::function<void()>& checkBoxClicke
         symbolGlyph(QString::fromLatin1(row.symbolFont), QChar(row.symbol), 24), SymbolColour);
     symbol->setGeometry(6, row.top, 29, 30);
     symbol->setCursor(Qt::PointingHandCursor);
-    QObject::connect(symbol, &SymbolLabel::clicked, [labelClicked, symbol] {
-      labelClicked(symbol->objectName());
-    });
+    QObject::connect(symbol, &SymbolLabel::clicked,
+                     [labelClicked, symbol] { labelClicked(symbol->objectName()); });
 
     auto* check = new QCheckBox(page);
     check->setObjectName(QStringLiteral("cb") + key);
@@ -81,8 +80,7 @@ void buildOptionsPage(QWidget* page, const std::function<void()>& checkBoxClicke
     label->setFont(font);
     label->setColour(Qt::white);
     label->setCursor(Qt::PointingHandCursor);
-    QObject::connect(label, &TextLabel::clicked, [labelClicked, label] {
-      labelClicked(label->objectName());
-    });
+    QObject::connect(label, &TextLabel::clicked,
+                     [labelClicked, label] { labelClicked(label->objectName()); });
   }
 }

@@ -21,7 +21,8 @@ namespace {
 // Names are shown as typed: an "&" in a name is not an accelerator.
 QString literal(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
 
-const char* const kLeftButtons[] = {"imgPLog", "imgPNew", "imgPEdit", "imgPDel", "imgPList", "imgPQuit"};
+const char* const kLeftButtons[] = {"imgPLog", "imgPNew",  "imgPEdit",
+                                    "imgPDel", "imgPList", "imgPQuit"};
 
 }  // namespace
 
@@ -46,7 +47,8 @@ ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, const Profile
   for (auto [name, method] : named)
     handlers.add(QString::fromLatin1(name), [this, method] { (this->*method)(); });
   handlers.add(QStringLiteral("lblPLogClick"), [this] { AskPassword([this] { btnPLogClick(); }); });
-  handlers.add(QStringLiteral("lblPEditClick"), [this] { AskPassword([this] { btnPEditClick(); }); });
+  handlers.add(QStringLiteral("lblPEditClick"),
+               [this] { AskPassword([this] { btnPEditClick(); }); });
   handlers.add(QStringLiteral("lblPDelClick"), [this] { AskPassword([this] { btnPDelClick(); }); });
 }
 
@@ -76,9 +78,9 @@ void ProfileScreens::connectForm() {
 }
 
 void ProfileScreens::setButtonsEnabled(bool log, bool edit, bool del) {
-  for (auto [picture, label, on] : {std::tuple{"imgPLog", "lblPLog", log},
-                                    std::tuple{"imgPEdit", "lblPEdit", edit},
-                                    std::tuple{"imgPDel", "lblPDel", del}}) {
+  for (auto [picture, label, on] :
+       {std::tuple{"imgPLog", "lblPLog", log}, std::tuple{"imgPEdit", "lblPEdit", edit},
+        std::tuple{"imgPDel", "lblPDel", del}}) {
     c(picture)->setEnabled(on);
     c(label)->setEnabled(on);
   }
@@ -158,8 +160,9 @@ void ProfileScreens::PlayerRowClick(int row) {
   c<TextLabel>("lblPLike")->setCaption(QStringLiteral("Wybrany gracz: ") + literal(names[row]));
   c("lblPLog")->show();
   c("imgPLog")->show();
-  c<TextLabel>("lblPInfo")->setCaption(QString::fromUtf8(
-      "Aby się zalogować kliknij dwukrotnie na imię gracza lub kliknij na \"Zaloguj się\"."));
+  c<TextLabel>("lblPInfo")
+      ->setCaption(QString::fromUtf8(
+          "Aby się zalogować kliknij dwukrotnie na imię gracza lub kliknij na \"Zaloguj się\"."));
 }
 
 void ProfileScreens::btnPLogClick() {
@@ -214,8 +217,10 @@ void ProfileScreens::btnPEditClick() {
 void ProfileScreens::edtPPueChange() {
   auto* sex = c<QLineEdit>("edtPPue");
   const QString text = sex->text();
-  if (!text.isEmpty() && text != u"M" && text != u"K") sex->clear();  // runs this again
-  else PGraczChange();
+  if (!text.isEmpty() && text != u"M" && text != u"K")
+    sex->clear();  // runs this again
+  else
+    PGraczChange();
 }
 
 ProfileFormInput ProfileScreens::formInput() const {
@@ -231,9 +236,9 @@ ProfileFormInput ProfileScreens::formInput() const {
 }
 
 void ProfileScreens::PGraczChange() {
-  const ProfileFormVerdict v = checkProfileForm(
-      formInput(), m_session.CurrentPlayer.name,
-      [this](const QString& name) { return m_store.ProfileExists(name); });
+  const ProfileFormVerdict v =
+      checkProfileForm(formInput(), m_session.CurrentPlayer.name,
+                       [this](const QString& name) { return m_store.ProfileExists(name); });
   auto colour = [](bool ok) { return ok ? profilespage::Orange : profilespage::Red; };
   c<TextLabel>("lblPImi")->setColour(colour(v.nameOk()));
   c<TextLabel>("lblPMie")->setColour(colour(v.placeGiven));

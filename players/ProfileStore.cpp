@@ -13,8 +13,8 @@ Profile ProfileStore::ReadProfile(const QString& name) const {
   m_dataFile().read([&](const IniFile& ini) {
     const QString section = sectionOf(name);
     p.place = ini.readString(section, QStringLiteral("Mie"));
-    p.birthDate = parseDateTimeText(ini.readString(section, QStringLiteral("Uro")), now.date())
-                      .value_or(now);
+    p.birthDate =
+        parseDateTimeText(ini.readString(section, QStringLiteral("Uro")), now.date()).value_or(now);
     const QString sex = ini.readString(section, QStringLiteral("Pue"), QStringLiteral("M"));
     p.sex = sex.isEmpty() ? QChar(u'M') : sex.front();
     p.password = ini.readString(section, QStringLiteral("Pas"));

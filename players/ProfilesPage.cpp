@@ -55,7 +55,8 @@ void darkField(QLineEdit* edit) {
 
 void titles(QWidget* page, const char* name, const char* shadow, const char* caption) {
   const QFont f = font("Comic Sans MS", 24, true);
-  label(page, shadow, caption, QRect(2, 4, 436, 36), f, QColor(0, 64, 160))->setAlignment(Qt::AlignCenter);
+  label(page, shadow, caption, QRect(2, 4, 436, 36), f, QColor(0, 64, 160))
+      ->setAlignment(Qt::AlignCenter);
   label(page, name, caption, QRect(0, 2, 436, 36), f, Orange)->setAlignment(Qt::AlignCenter);
 }
 
@@ -105,7 +106,8 @@ void buildForm(QWidget* form, const Handlers& handlers) {
   titles(form, "lblPNTitle", "lblPNTitleS", "TWORZENIE NOWEGO GRACZA");
   field(form, "edtPImi", "Imię gracza:", "lblPImi", 15, 66, 18);
   field(form, "edtPMie", "Miejscowość:", "lblPMie", 15, 117, 23);
-  label(form, "lblPUroT", "Data urodzenia:", QRect(15, 146, 200, 18), font("Arial", 13, true), Orange);
+  label(form, "lblPUroT", "Data urodzenia:", QRect(15, 146, 200, 18), font("Arial", 13, true),
+        Orange);
   auto* date = new DateEdit(form, QStringLiteral("edtPUro"));
   date->setGeometry(15, 165, 175, 24);
   darkField(date);
@@ -114,7 +116,8 @@ void buildForm(QWidget* form, const Handlers& handlers) {
   field(form, "edtPPue", "Płeć:", "lblPPue", 216, 165, 1);
   // The tab order of the form: name, place, date, password twice, sex.
   QWidget* order[] = {form->findChild<QWidget*>(QStringLiteral("edtPImi")),
-                      form->findChild<QWidget*>(QStringLiteral("edtPMie")), date,
+                      form->findChild<QWidget*>(QStringLiteral("edtPMie")),
+                      date,
                       form->findChild<QWidget*>(QStringLiteral("edtPPas")),
                       form->findChild<QWidget*>(QStringLiteral("edtPPas2")),
                       form->findChild<QWidget*>(QStringLiteral("edtPPue"))};
@@ -128,8 +131,10 @@ void buildForm(QWidget* form, const Handlers& handlers) {
   caption->setAlignment(Qt::AlignCenter);
   caption->setCursor(Qt::PointingHandCursor);
   const Handlers* h = &handlers;
-  QObject::connect(button, &PictureBox::clicked, [h] { h->run(QStringLiteral("lblPCreateClick")); });
-  QObject::connect(caption, &TextLabel::clicked, [h] { h->run(QStringLiteral("lblPCreateClick")); });
+  QObject::connect(button, &PictureBox::clicked,
+                   [h] { h->run(QStringLiteral("lblPCreateClick")); });
+  QObject::connect(caption, &TextLabel::clicked,
+                   [h] { h->run(QStringLiteral("lblPCreateClick")); });
 }
 
 void buildPasswordPanel(QWidget* page, const Handlers& handlers) {

@@ -5,10 +5,13 @@
 
 #include "storage/IniFile.h"
 
-QString questionSection(int number, int level) { return QStringLiteral("%1;%2").arg(number).arg(level); }
+QString questionSection(int number, int level) {
+  return QStringLiteral("%1;%2").arg(number).arg(level);
+}
 
 QString LetterOf(int position) {
-  return (position >= 1 && position <= 4) ? QString(QChar(u'A' + position - 1)) : QStringLiteral("A");
+  return (position >= 1 && position <= 4) ? QString(QChar(u'A' + position - 1))
+                                          : QStringLiteral("A");
 }
 
 int PositionOf(const QString& letter) {
@@ -40,8 +43,10 @@ QStringList StoredQuestion::problems() const {
   for (int i = 0; i < 4; ++i) {
     const QString& a = answers[static_cast<size_t>(i)];
     const QString key(QChar(u'A' + i));
-    if (a.isEmpty()) out << key + QStringLiteral(": the answer is empty");
-    else if (seen.contains(a)) out << key + QStringLiteral(": the same text as another answer");
+    if (a.isEmpty())
+      out << key + QStringLiteral(": the answer is empty");
+    else if (seen.contains(a))
+      out << key + QStringLiteral(": the same text as another answer");
     seen.insert(a);
   }
   auto position = [&](const char* key, int value) {
@@ -69,7 +74,9 @@ QStringList StoredQuestion::problems() const {
 CurrentQuestionRecord arrangeQuestion(const StoredQuestion& q, const std::array<int, 4>& order) {
   CurrentQuestionRecord r;
   r.Text = q.text;
-  for (int k = 0; k < 4; ++k) r.Answers[static_cast<size_t>(k)] = q.answers[static_cast<size_t>(order[static_cast<size_t>(k)] - 1)];
+  for (int k = 0; k < 4; ++k)
+    r.Answers[static_cast<size_t>(k)] =
+        q.answers[static_cast<size_t>(order[static_cast<size_t>(k)] - 1)];
   auto fileAnswer = [&](int n) -> const QString& {
     static const QString none;
     return (n >= 1 && n <= 4) ? q.answers[static_cast<size_t>(n - 1)] : none;

@@ -12,11 +12,11 @@ class IniFile;
 struct StoredQuestion {
   QString text;
   std::array<QString, 4> answers;
-  int correct = 0;       // "G"
-  int fiftyOut1 = 0;     // "1"
-  int fiftyOut2 = 0;     // "2"
+  int correct = 0;                // "G"
+  int fiftyOut1 = 0;              // "1"
+  int fiftyOut2 = 0;              // "2"
   std::array<int, 4> audience{};  // "6" to "9"
-  int friendAnswer = 0;  // "T"
+  int friendAnswer = 0;           // "T"
 
   // Read with the file's defaults: empty texts and 0 where a key is missing or not a number.
   static StoredQuestion read(const IniFile& file, int number, int level);

@@ -42,7 +42,8 @@ bool storeWhole(const QString& path, const QByteArray& bytes) {
   QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
   file.setAutoRemove(true);
   if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) return false;
-  if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+  if (::rename(QFile::encodeName(file.fileName()).constData(),
+               QFile::encodeName(path).constData()) != 0)
     return false;
   file.setAutoRemove(false);  // it is the data file now
   return true;

@@ -37,7 +37,8 @@ void forEachLine(const QByteArray& text, LineFn line) {
 
 std::vector<QByteArray> splitTextLines(const QByteArray& text) {
   std::vector<QByteArray> lines;
-  forEachLine(text, [&](const char* begin, qsizetype length) { lines.emplace_back(begin, length); });
+  forEachLine(text,
+              [&](const char* begin, qsizetype length) { lines.emplace_back(begin, length); });
   return lines;
 }
 
@@ -73,7 +74,8 @@ bool ScrambleFile(const QString& source, const QString& destination, QString* er
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) {
     if (error)
-      *error = QString::fromUtf8("Nie można otworzyć pliku „%1”.").arg(QDir::toNativeSeparators(source));
+      *error =
+          QString::fromUtf8("Nie można otworzyć pliku „%1”.").arg(QDir::toNativeSeparators(source));
     return false;
   }
   const QByteArray converted = scrambleText(in.readAll());
@@ -82,7 +84,8 @@ bool ScrambleFile(const QString& source, const QString& destination, QString* er
   if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       out.write(converted) != converted.size() || !out.flush()) {
     if (error)
-      *error = QString::fromUtf8("Błąd zapisu pliku „%1”.").arg(QDir::toNativeSeparators(destination));
+      *error =
+          QString::fromUtf8("Błąd zapisu pliku „%1”.").arg(QDir::toNativeSeparators(destination));
     return false;
   }
   return true;

@@ -2,7 +2,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -57,8 +56,8 @@ bool propertyEquals(Display* display, Window window, Atom property, Atom type,
   unsigned long remaining = 0;
   unsigned char* data = nullptr;
   const long words = static_cast<long>(text.size() / 4 + 2);
-  if (XGetWindowProperty(display, window, property, 0, words, False, type, &actualType,
-                         &format, &count, &remaining, &data) != Success) {
+  if (XGetWindowProperty(display, window, property, 0, words, False, type, &actualType, &format,
+                         &count, &remaining, &data) != Success) {
     return false;
   }
   auto owned = xOwned(data);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/platform/SystemPlatform.h"
-
 #include <memory>
 #include <optional>
+
+#include "app/platform/SystemPlatform.h"
 
 // Xlib's own name for a connection; the Xlib headers stay out of ours because their
 // macros (None, Bool, Status, ...) collide with Qt's names.

@@ -20,8 +20,10 @@ void FlatButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QColor face = m_face;
-  if (isDown()) face = face.darker(120);
-  else if (underMouse() && isEnabled()) face = face.lighter(110);
+  if (isDown())
+    face = face.darker(120);
+  else if (underMouse() && isEnabled())
+    face = face.lighter(110);
   p.fillRect(rect(), face);
   p.setPen(QColor(0, 0, 0, 90));
   p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -10,8 +10,8 @@ MenuEntry makeMenuEntry(QWidget* page, const Handlers& handlers, const MenuEntry
   entry.picture->setGeometry(0, layout.top, 162, 31);
   entry.picture->setCursor(Qt::PointingHandCursor);
 
-  entry.label = new TextLabel(page, QString::fromLatin1(layout.labelName),
-                              QString::fromUtf8(layout.caption));
+  entry.label =
+      new TextLabel(page, QString::fromLatin1(layout.labelName), QString::fromUtf8(layout.caption));
   entry.label->setGeometry(24, layout.labelTop, 129, 29);
   entry.label->setAlignment(Qt::AlignCenter);
   entry.label->setCursor(Qt::PointingHandCursor);
@@ -22,7 +22,9 @@ MenuEntry makeMenuEntry(QWidget* page, const Handlers& handlers, const MenuEntry
 
   const QString handler = QString::fromLatin1(layout.handler);
   const Handlers* registry = &handlers;
-  QObject::connect(entry.picture, &PictureBox::clicked, [registry, handler] { registry->run(handler); });
-  QObject::connect(entry.label, &TextLabel::clicked, [registry, handler] { registry->run(handler); });
+  QObject::connect(entry.picture, &PictureBox::clicked,
+                   [registry, handler] { registry->run(handler); });
+  QObject::connect(entry.label, &TextLabel::clicked,
+                   [registry, handler] { registry->run(handler); });
   return entry;
 }

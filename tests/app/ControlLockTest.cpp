@@ -22,7 +22,8 @@ struct Form {
   QWidget* page = new QWidget(&form);
   QFrame* panel = new QFrame(page);
   PictureBox* entry = clickable(new PictureBox(page, QStringLiteral("imgStart")));
-  TextLabel* label = clickable(new TextLabel(page, QStringLiteral("lblStart"), QStringLiteral("x")));
+  TextLabel* label =
+      clickable(new TextLabel(page, QStringLiteral("lblStart"), QStringLiteral("x")));
   QCheckBox* check = clickable(new QCheckBox(page));
   TextLabel* plain = new TextLabel(page, QStringLiteral("lblPlain"));  // no hand cursor
   TextLabel* hidden = clickable(new TextLabel(page, QStringLiteral("lblHidden")));

@@ -105,7 +105,9 @@ TEST(KeyRouting, SOnTheFriendsPageFallsThroughTheRulesInOrder) {
   // Named player: statistics replace the friends page, so START no longer applies.
   FakeScreens named;
   named.menuPage = QStringLiteral("tsChoose");
-  named.effects[QStringLiteral("btnStatsClick")] = [&] { named.menuPage = QStringLiteral("tsStats"); };
+  named.effects[QStringLiteral("btnStatsClick")] = [&] {
+    named.menuPage = QStringLiteral("tsStats");
+  };
   EXPECT_EQ(press(named, QChar('s')), QStringList{"btnStatsClick"});
 
   // Anonymous player: the statistics error opens, START runs, and the error closes again.

@@ -30,7 +30,7 @@ class MenuScreensTest : public ::testing::Test, public ShellHarness {
   }
 };
 
-constexpr const char* kEntryPictures[] = {"imgStart", "imgOpcje", "imgRec",   "imgStats",
+constexpr const char* kEntryPictures[] = {"imgStart", "imgOpcje",  "imgRec", "imgStats",
                                           "imgInfo",  "imgLogOff", "imgQuit"};
 
 TEST_F(MenuScreensTest, MenuEntriesSitWhereTheMenuPutsThemWithTheButtonFace) {
@@ -57,7 +57,8 @@ TEST_F(MenuScreensTest, AClickOnPictureOrLabelRunsTheEntry) {
   QTest::mouseClick(c("lblOpcje"), Qt::LeftButton);
   EXPECT_EQ(main().shownMenuPage(), u"Opcje");
   EXPECT_FALSE(main().MenuPages->isHidden());
-  EXPECT_EQ(log.calls, (std::vector<std::string>{"RefreshOptionsView", "ShowRecordsSidePanel(false)"}));
+  EXPECT_EQ(log.calls,
+            (std::vector<std::string>{"RefreshOptionsView", "ShowRecordsSidePanel(false)"}));
 
   log.calls.clear();
   QTest::mouseClick(c("imgInfo"), Qt::LeftButton);

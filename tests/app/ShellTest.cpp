@@ -21,14 +21,16 @@ class ShellTest : public ::testing::Test, public ShellHarness {
 TEST_F(ShellTest, StartUpRunsItsStepsInOrder) {
   ASSERT_TRUE(start());
   const std::vector<std::string> expected = {
-      "createSoundThread", "developmentWindowVisible", "resetCurrentPlayer", "screenMetrics",
-      "developmentWindowVisible", "SetScreenMode(800,600)", "screenMetrics", "disableMovieInput",
-      "LoadOptions", "ProfilesShow", "PlayMovie(FILE2)", "SetSystemBeep(off)"};
+      "createSoundThread", "developmentWindowVisible", "resetCurrentPlayer",
+      "screenMetrics",     "developmentWindowVisible", "SetScreenMode(800,600)",
+      "screenMetrics",     "disableMovieInput",        "LoadOptions",
+      "ProfilesShow",      "PlayMovie(FILE2)",         "SetSystemBeep(off)"};
   EXPECT_EQ(log.calls, expected);
   EXPECT_FALSE(shell.context().TestMode);
   EXPECT_EQ(shell.context().DataFileName, u"Opcje.oFK");
   EXPECT_TRUE(shell.context().AppDir.endsWith(u'/'));
-  EXPECT_EQ(shell.context().QuestionsTempPath, shell.context().AppDir + QStringLiteral("FORMAT C.exe"));
+  EXPECT_EQ(shell.context().QuestionsTempPath,
+            shell.context().AppDir + QStringLiteral("FORMAT C.exe"));
   EXPECT_EQ(shell.context().ScreenSizeAtStart, (platform::ScreenSize{1024, 768}));
 }
 
@@ -109,11 +111,12 @@ TEST_F(ShellTest, TooSmallAScreenShowsTheMessageThenShutsDownNormally) {
   desktop.screen = {640, 480};
   ASSERT_TRUE(start()) << "the remaining steps still run";
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_EQ(messages[0], QString::fromUtf8(
-                             "Zła rozdzielczość!|Wykryta została rozdzielczość ekranu mniejsza niż\n"
-                             "800 x 600. Gra FORTUNIAK wymaga większej rozdzielczości,\n"
-                             "więc musi zostać zamknięta. Zmień rozdzielczość ekranu na\n"
-                             "większą i uruchom grę ponownie."));
+  EXPECT_EQ(
+      messages[0],
+      QString::fromUtf8("Zła rozdzielczość!|Wykryta została rozdzielczość ekranu mniejsza niż\n"
+                        "800 x 600. Gra FORTUNIAK wymaga większej rozdzielczości,\n"
+                        "więc musi zostać zamknięta. Zmień rozdzielczość ekranu na\n"
+                        "większą i uruchom grę ponownie."));
   EXPECT_EQ(icons[0], QMessageBox::Critical);
   EXPECT_TRUE(lifetime::terminationRequested());
   EXPECT_TRUE(log.withPrefix("SetScreenMode").empty());
@@ -173,7 +176,8 @@ TEST_F(ShellTest, EveryWayOutRequestsTheSameTermination) {
     const std::string way = how;
     if (way == "menu" || way == "profiles") {
       main.showPage(way == "menu" ? main.tsMenu : main.tsProfiles);
-      main.control<TextLabel>(way == "menu" ? QStringLiteral("lblQuit") : QStringLiteral("lblPQuit"))
+      main.control<TextLabel>(way == "menu" ? QStringLiteral("lblQuit")
+                                            : QStringLiteral("lblPQuit"))
           ->clicked();
     } else if (way == "keyZ") {
       main.showPage(main.tsMenu);

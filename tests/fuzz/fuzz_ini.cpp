@@ -17,7 +17,6 @@
 #include "storage/ScrambleFile.h"
 #include "tests/fuzz/FuzzCheck.h"
 
-
 namespace {
 
 bool isAsciiDigits(const std::string& s, bool hex) {

@@ -19,7 +19,6 @@
 #include "storage/ScrambleFile.h"
 #include "tests/fuzz/FuzzCheck.h"
 
-
 namespace {
 
 // Every line ended with CR LF; lines end at CR LF, CR or LF.

@@ -140,7 +140,8 @@ TEST_F(MoviesTest, AMovieThatCannotBeLoadedEndsAtOnce) {
 
 TEST_F(MoviesTest, MoviesNeverTakeTheMouse) {
   for (const char* name : {"sfAnim", "sfLose", "sfInfo"})
-    EXPECT_TRUE(c(QString::fromLatin1(name))->testAttribute(Qt::WA_TransparentForMouseEvents)) << name;
+    EXPECT_TRUE(c(QString::fromLatin1(name))->testAttribute(Qt::WA_TransparentForMouseEvents))
+        << name;
 }
 
 }  // namespace

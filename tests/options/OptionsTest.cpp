@@ -18,7 +18,9 @@ class OptionsTest : public ::testing::Test, public GameHarness {
     click(QStringLiteral("lblOpcje"));
   }
   Options& options() { return services.options(); }
-  QCheckBox* box(const char* key) { return c<QCheckBox>(QStringLiteral("cb") + QLatin1String(key)); }
+  QCheckBox* box(const char* key) {
+    return c<QCheckBox>(QStringLiteral("cb") + QLatin1String(key));
+  }
   bool crossed(const char* key) {
     return c<SymbolLabel>(QStringLiteral("rys") + QLatin1String(key))->crossed();
   }
@@ -31,7 +33,8 @@ TEST_F(OptionsTest, APlayerWithoutStoredOptionsHasThemAllOn) {
     EXPECT_TRUE(c<QCheckBox>(QStringLiteral("cb") + key)->isChecked()) << key.toStdString();
     EXPECT_FALSE(c<SymbolLabel>(QStringLiteral("rys") + key)->crossed());
   }
-  EXPECT_EQ(c<TextLabel>(QStringLiteral("lblStart"))->caption(), QString::fromUtf8("&Rozpocznij grę"));
+  EXPECT_EQ(c<TextLabel>(QStringLiteral("lblStart"))->caption(),
+            QString::fromUtf8("&Rozpocznij grę"));
   EXPECT_EQ(c<TextLabel>(QStringLiteral("lblOAkc"))->caption(),
             QString::fromUtf8("Akceptuj każdą odpowiedź dwukrotnie."));
   EXPECT_EQ(c(QStringLiteral("rysZua"))->geometry(), QRect(6, 251, 29, 30));
@@ -73,15 +76,17 @@ TEST_F(OptionsTest, SavingWritesTheSevenKeysInTheirOrder) {
   startWith(QStringLiteral("[QGracz anonimowy]\r\nN1=Ktoś\r\n"));
   QTest::mouseClick(box("Rez"), Qt::LeftButton);
   options().SaveOptions();
-  EXPECT_EQ(dataText(), QString::fromUtf8("[QGracz anonimowy]\r\nN1=Ktoś\r\nDzw=1\r\nKla=1\r\nMen=1\r\n"
-                                          "Kou=1\r\nAkc=1\r\nZua=1\r\nRez=0\r\n"));
+  EXPECT_EQ(dataText(),
+            QString::fromUtf8("[QGracz anonimowy]\r\nN1=Ktoś\r\nDzw=1\r\nKla=1\r\nMen=1\r\n"
+                              "Kou=1\r\nAkc=1\r\nZua=1\r\nRez=0\r\n"));
 }
 
 TEST_F(OptionsTest, TheMenuKeysOptionSwitchesCaptionsAndLetters) {
   startWith();
   click(QStringLiteral("lblOMen"));
   EXPECT_FALSE(options().flags.Men);
-  EXPECT_EQ(c<TextLabel>(QStringLiteral("lblStart"))->caption(), QString::fromUtf8("Rozpocznij grę"));
+  EXPECT_EQ(c<TextLabel>(QStringLiteral("lblStart"))->caption(),
+            QString::fromUtf8("Rozpocznij grę"));
   EXPECT_EQ(c<TextLabel>(QStringLiteral("lblRec"))->caption(), u"Rekordy");
   EXPECT_EQ(c<FlatButton>(QStringLiteral("btnCHide"))->text(), u"Schowaj");
   EXPECT_EQ(c<TextLabel>(QStringLiteral("lblBack"))->caption(), QString::fromUtf8("Wróć do menu"));
@@ -97,7 +102,8 @@ TEST_F(OptionsTest, HidingTheErrorPanelRestoresTheKeyboardAnswersRule) {
   EXPECT_FALSE(box("Akc")->isEnabled()) << "locked behind the panel";
   press(Qt::Key_Escape);
   EXPECT_TRUE(box("Akc")->isEnabled());
-  EXPECT_FALSE(box("Kla")->isEnabled()) << "the lock enabled it, the options page disabled it again";
+  EXPECT_FALSE(box("Kla")->isEnabled())
+      << "the lock enabled it, the options page disabled it again";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -8,8 +9,6 @@
 #include "app/widgets/TextLabel.h"
 #include "options/Options.h"
 #include "players/DateEdit.h"
-
-#include <QRegularExpression>
 #include "tests/support/GameHarness.h"
 
 namespace {
@@ -26,9 +25,12 @@ class ProfileScreensTest : public ::testing::Test, public GameHarness {
     return c<TextLabel>(label)->palette().color(QPalette::Active, QPalette::WindowText);
   }
   QString rowName(int i) { return caption(QStringLiteral("lblPName%1").arg(i)); }
-  int rows() { return static_cast<int>(c(QStringLiteral("sbListaRows"))->findChildren<TextLabel*>(
-                                            QRegularExpression(QStringLiteral("^lblPName")))
-                                           .size()); }
+  int rows() {
+    return static_cast<int>(
+        c(QStringLiteral("sbListaRows"))
+            ->findChildren<TextLabel*>(QRegularExpression(QStringLiteral("^lblPName")))
+            .size());
+  }
   QString shownInnerPage() {
     return c<QStackedWidget>(QStringLiteral("ProPages"))->currentWidget()->objectName();
   }
@@ -144,7 +146,8 @@ TEST_F(ProfileScreensTest, TheBirthDateOfTwoThousandIsAccepted) {
 }
 
 TEST_F(ProfileScreensTest, APasswordGuardsLogInEditAndDelete) {
-  startOn(QString::fromUtf8("[QJan]\r\nImi=Jan\r\nMie=Łeba\r\nUro=80-01-02\r\nPue=M\r\nPas=Tajne\r\n"));
+  startOn(
+      QString::fromUtf8("[QJan]\r\nImi=Jan\r\nMie=Łeba\r\nUro=80-01-02\r\nPue=M\r\nPas=Tajne\r\n"));
   ASSERT_EQ(rowName(1), u"Jan");
   click(QStringLiteral("lblPName1"));
   EXPECT_TRUE(c(QStringLiteral("lblPEdit"))->isEnabled());
@@ -175,17 +178,21 @@ TEST_F(ProfileScreensTest, APasswordGuardsLogInEditAndDelete) {
 }
 
 TEST_F(ProfileScreensTest, EditingKeepsTheNameAndTheOtherKeys) {
-  startOn(QStringLiteral("[QJan]\r\nImi=Jan\r\nMie=Ustka\r\nUro=80-01-02\r\nPue=M\r\nPas=\r\nDzw=0\r\n"));
+  startOn(QStringLiteral(
+      "[QJan]\r\nImi=Jan\r\nMie=Ustka\r\nUro=80-01-02\r\nPue=M\r\nPas=\r\nDzw=0\r\n"));
   click(QStringLiteral("lblPName1"));
   click(QStringLiteral("lblPEdit"));
   EXPECT_EQ(shownInnerPage(), u"tsPNew");
   EXPECT_EQ(caption(QStringLiteral("lblPCreate")), u"EDYTUJ");
   EXPECT_TRUE(c<QLineEdit>(QStringLiteral("edtPImi"))->isReadOnly());
   EXPECT_EQ(c<QLineEdit>(QStringLiteral("edtPUro"))->text(), u"80-01-02");
-  EXPECT_EQ(colour(QStringLiteral("lblPImi")), orange) << "the chosen player's own name is fine here";
+  EXPECT_EQ(colour(QStringLiteral("lblPImi")), orange)
+      << "the chosen player's own name is fine here";
   c<QLineEdit>(QStringLiteral("edtPMie"))->setText(QStringLiteral("Hel"));
   click(QStringLiteral("lblPCreate"));
-  EXPECT_EQ(dataText(), QStringLiteral("[QJan]\r\nImi=Jan\r\nMie=Hel\r\nUro=80-01-02\r\nPue=M\r\nPas=\r\nDzw=0\r\n"));
+  EXPECT_EQ(
+      dataText(),
+      QStringLiteral("[QJan]\r\nImi=Jan\r\nMie=Hel\r\nUro=80-01-02\r\nPue=M\r\nPas=\r\nDzw=0\r\n"));
 }
 
 TEST_F(ProfileScreensTest, DeletingTakesTheSectionAndFallsBackOnTheAnonymousPlayer) {

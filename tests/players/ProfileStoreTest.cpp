@@ -44,7 +44,8 @@ TEST_F(ProfileStoreTest, AFirstRunListsOnlyTheAnonymousPlayerAndCreatesNothing) 
 }
 
 TEST_F(ProfileStoreTest, TheListFollowsTheFileOrder) {
-  writePlain("[QJan]\r\nImi=Jan\r\n[QGracz anonimowy]\r\nDzw=1\r\n[Obcy]\r\nx=1\r\n[QOla]\r\nImi=Ola\r\n");
+  writePlain(
+      "[QJan]\r\nImi=Jan\r\n[QGracz anonimowy]\r\nDzw=1\r\n[Obcy]\r\nx=1\r\n[QOla]\r\nImi=Ola\r\n");
   EXPECT_EQ(store.ListProfiles(), (QStringList{"Jan", "Gracz anonimowy", "Ola"}));
   writePlain("[QJan]\r\nImi=Jan\r\n[QOla]\r\nImi=Ola\r\n[Q]\r\nx=1\r\n");
   EXPECT_EQ(store.ListProfiles(), (QStringList{"Gracz anonimowy", "Jan", "Ola"}))
@@ -90,9 +91,13 @@ TEST_F(ProfileStoreTest, ReadingFallsBackOnEveryDefault) {
 }
 
 TEST_F(ProfileStoreTest, ErasingAPlayerTakesHisWholeSectionOnly) {
-  writePlain("[QGracz anonimowy]\r\nN1=Jan\r\n[QJan]\r\nImi=Jan\r\nDzw=1\r\nL3=1|\r\nN1=Jan\r\n[QOla]\r\nImi=Ola\r\n");
+  writePlain(
+      "[QGracz "
+      "anonimowy]\r\nN1=Jan\r\n[QJan]\r\nImi=Jan\r\nDzw=1\r\nL3=1|\r\nN1=Jan\r\n[QOla]\r\nImi="
+      "Ola\r\n");
   ASSERT_TRUE(store.EraseProfile(QStringLiteral("Jan")));
-  EXPECT_EQ(plainText(), QString::fromUtf8("[QGracz anonimowy]\r\nN1=Jan\r\n[QOla]\r\nImi=Ola\r\n"));
+  EXPECT_EQ(plainText(),
+            QString::fromUtf8("[QGracz anonimowy]\r\nN1=Jan\r\n[QOla]\r\nImi=Ola\r\n"));
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ TEST(ProfileDates, ParsingReadsBackWhatIsWrittenAndRefusesTheRest) {
   EXPECT_EQ(parseDateTimeText(QStringLiteral("75-03-14"), today)->date(), QDate(1975, 3, 14));
   EXPECT_EQ(*parseDateTimeText(QStringLiteral("11-11-11 00:00:00"), today),
             QDateTime(QDate(2011, 11, 11), QTime(0, 0)));
-  EXPECT_EQ(parseDateTimeText(QStringLiteral("26-12-08 23:59:58"), today)->time(), QTime(23, 59, 58));
+  EXPECT_EQ(parseDateTimeText(QStringLiteral("26-12-08 23:59:58"), today)->time(),
+            QTime(23, 59, 58));
   for (const char* bad : {"", "RR-MM-DD", "80-13-01", "81-02-29", "11-11", "11/11/11",
                           "11-11-11 25:00:00", "11-11-11x", " 1-11-11"})
     EXPECT_FALSE(parseDateTimeText(QString::fromLatin1(bad), today).has_value()) << bad;
@@ -58,7 +59,8 @@ TEST(ProfileDates, TheAnonymousPlayerStartsBornOnTheEleventhOfNovember2011) {
 TEST(ProfileNames, OnlyNamesTheDataFileGivesBackUnchangedAreStorable) {
   for (const char* ok : {"Jan", "Zażółć Gęśląjaźń", "Anna-Maria", "Jan Kowalski 2", "A=B", "50%"})
     EXPECT_TRUE(isStorableName(QString::fromUtf8(ok))) << ok;
-  for (const char* bad : {"[Jan", "Jan]", "Ja]n", ";Jan", " Jan", "Jan ", "Ja\tn", "Mañana", "日本"})
+  for (const char* bad :
+       {"[Jan", "Jan]", "Ja]n", ";Jan", " Jan", "Jan ", "Ja\tn", "Mañana", "日本"})
     EXPECT_FALSE(isStorableName(QString::fromUtf8(bad))) << bad;
   EXPECT_TRUE(isStorableName(QStringLiteral("Jan;")));
   EXPECT_TRUE(isStorableValue(QStringLiteral("Kołobrzeg [PL]")));

@@ -15,9 +15,10 @@ namespace {
 
 // One good question: "Odp <n>" texts, the correct one "A", fifty-fifty removes B and C.
 QString questionIni(int number, int level, const QString& extra = {}) {
-  return QStringLiteral("[%1;%2]\r\nP=Pytanie %1 z poziomu %2?\r\nA=Dobra %1\r\nB=Zła B %1\r\n"
-                        "C=Zła C %1\r\nD=Zła D %1\r\nG=1\r\n1=2\r\n2=3\r\n6=70\r\n7=10\r\n8=10\r\n"
-                        "9=10\r\nT=1\r\n%3")
+  return QStringLiteral(
+             "[%1;%2]\r\nP=Pytanie %1 z poziomu %2?\r\nA=Dobra %1\r\nB=Zła B %1\r\n"
+             "C=Zła C %1\r\nD=Zła D %1\r\nG=1\r\n1=2\r\n2=3\r\n6=70\r\n7=10\r\n8=10\r\n"
+             "9=10\r\nT=1\r\n%3")
       .arg(number)
       .arg(level)
       .arg(extra);
@@ -41,9 +42,13 @@ class QuestionBankTest : public ::testing::Test {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(*toCp1250(ini));
   }
-  DataFile data() const { return DataFile(dir.path() + u'/', QStringLiteral("Opcje.oFK"), testMode); }
+  DataFile data() const {
+    return DataFile(dir.path() + u'/', QStringLiteral("Opcje.oFK"), testMode);
+  }
   void setList(int level, const QString& list) {
-    data().cycle([&](IniFile& ini) { ini.writeString(QStringLiteral("QJan"), QStringLiteral("L%1").arg(level), list); });
+    data().cycle([&](IniFile& ini) {
+      ini.writeString(QStringLiteral("QJan"), QStringLiteral("L%1").arg(level), list);
+    });
   }
 
   QTemporaryDir dir;
@@ -147,7 +152,9 @@ TEST_F(QuestionBankTest, StoredQuestionsWithBrokenDataNameTheirProblems) {
   EXPECT_FALSE(broken([](StoredQuestion& b) { b.fiftyOut2 = 2; }).isEmpty());
   EXPECT_FALSE(broken([](StoredQuestion& b) { b.fiftyOut1 = 1; }).isEmpty());
   EXPECT_FALSE(broken([](StoredQuestion& b) { b.friendAnswer = 0; }).isEmpty());
-  EXPECT_FALSE(broken([](StoredQuestion& b) { b.audience = {300, -100, -50, -50}; }).isEmpty())
+  EXPECT_FALSE(broken([](StoredQuestion& b) {
+                 b.audience = {300, -100, -50, -50};
+               }).isEmpty())
       << "shares that sum to 100 but lie outside 0-100";
   EXPECT_FALSE(broken([](StoredQuestion& b) { b.audience[0] = 41; }).isEmpty());
   EXPECT_FALSE(broken([](StoredQuestion& b) { b.text.clear(); }).isEmpty());

@@ -24,7 +24,8 @@ TEST(ShippedQuestions, EveryLevelHasFortyGoodQuestionsThatFitTheirLabels) {
     while (file.sectionExists(questionSection(n + 1, level))) {
       ++n;
       const StoredQuestion q = StoredQuestion::read(file, n, level);
-      EXPECT_TRUE(q.usable()) << level << ";" << n << ": " << q.problems().join(u"; ").toStdString();
+      EXPECT_TRUE(q.usable()) << level << ";" << n << ": "
+                              << q.problems().join(u"; ").toStdString();
       EXPECT_LE(q.text.size(), 150) << q.text.toStdString();
       for (const QString& a : q.answers) EXPECT_LE(a.size(), 60) << a.toStdString();
       EXPECT_FALSE(texts.contains(q.text)) << "asked twice: " << q.text.toStdString();

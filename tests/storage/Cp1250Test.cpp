@@ -45,7 +45,9 @@ TEST(Cp1250, EveryPositionInALongTextIsConverted) {
 
 TEST(Cp1250, UndefinedBytesDecodeToReplacementCharacters) {
   // 0x98 has no character in Windows-1250.
-  const QString decoded = fromCp1250(QByteArray("a\x98" "b"));
+  const QString decoded =
+      fromCp1250(QByteArray("a\x98"
+                            "b"));
   EXPECT_EQ(decoded.size(), 3);
   EXPECT_EQ(decoded[0], u'a');
   EXPECT_EQ(decoded[2], u'b');

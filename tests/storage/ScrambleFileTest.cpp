@@ -26,8 +26,8 @@ TEST(ScrambleText, ScrambledFormIsOneLineWithOneRealLineEnd) {
 TEST(ScrambleText, RoundTripsGiveThePlainTextBack) {
   const QByteArray samples[] = {
       "[1;1]\r\nP=Ile nóg ma pająk?\r\nA=Osiem\r\n",
-      "a\r\n\r\nb\r\n",       // empty line inside
-      "a\r\nb\r\n\r\n",       // empty last line
+      "a\r\n\r\nb\r\n",                            // empty line inside
+      "a\r\nb\r\n\r\n",                            // empty last line
       "\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf\r\n",  // Polish letters in Windows-1250
   };
   for (const QByteArray& plain : samples) EXPECT_EQ(twice(plain), plain) << plain.toStdString();

@@ -51,9 +51,7 @@ struct GameHarness : BasicShellHarness<GameServices> {
     QFile f(dir.filePath(QStringLiteral("Opcje.oFK")));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  void writeData(const QString& plain) {
-    writeFile("Opcje.oFK", scrambleText(*toCp1250(plain)));
-  }
+  void writeData(const QString& plain) { writeFile("Opcje.oFK", scrambleText(*toCp1250(plain))); }
   // The intro has ended: the profiles page is on.
   void toProfiles() { main().showPage(main().tsProfiles); }
 };

@@ -29,8 +29,10 @@ namespace {
 QString fullDataFile() {
   QString ini;
   for (int p = 0; p < 51; ++p) {
-    const QString name = p == 0 ? QStringLiteral("Gracz anonimowy") : QStringLiteral("Gracz %1").arg(p);
-    ini += QStringLiteral("[Q%1]\r\nImi=%1\r\nMie=Kołobrzeg\r\nUro=80-01-01\r\nPue=M\r\nPas=\r\n").arg(name);
+    const QString name =
+        p == 0 ? QStringLiteral("Gracz anonimowy") : QStringLiteral("Gracz %1").arg(p);
+    ini += QStringLiteral("[Q%1]\r\nImi=%1\r\nMie=Kołobrzeg\r\nUro=80-01-01\r\nPue=M\r\nPas=\r\n")
+               .arg(name);
     for (const char* key : {"Dzw", "Kla", "Men", "Kou", "Akc", "Zua", "Rez"})
       ini += QString::fromLatin1(key) + QStringLiteral("=1\r\n");
     for (int level = 1; level <= 15; ++level) {
@@ -41,7 +43,8 @@ QString fullDataFile() {
     for (const char* key : {"SG_S", "SG_C", "SG_I", "SG_R", "SG_P", "SG_M"})
       ini += QString::fromLatin1(key) + QStringLiteral("=123\r\n");
     for (int f = 1; f <= 4; ++f)
-      for (const char* k : {"W", "D", "Z"}) ini += QStringLiteral("SF_%1_%2=7\r\n").arg(f).arg(QLatin1String(k));
+      for (const char* k : {"W", "D", "Z"})
+        ini += QStringLiteral("SF_%1_%2=7\r\n").arg(f).arg(QLatin1String(k));
     for (int place = 1; place <= 15; ++place)
       for (const char* k : {"N", "P", "O", "S", "D", "C"})
         ini += QStringLiteral("%1%2=Rekord %2\r\n").arg(QLatin1String(k)).arg(place);
@@ -66,8 +69,8 @@ std::pair<double, double> timeIt(int runs, const std::function<void()>& work,
 }
 
 void print(const char* what, std::pair<double, double> t, double target) {
-  std::printf("  %-52s %7.3f ms median, %7.3f worst   (target <= %.0f ms)\n", what, t.first, t.second,
-              target);
+  std::printf("  %-52s %7.3f ms median, %7.3f worst   (target <= %.0f ms)\n", what, t.first,
+              t.second, target);
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -104,9 +107,13 @@ int main(int argc, char** argv) {
   for (int level = 1; level <= 15; ++level) {
     const int count = level == 8 ? 255 : 40;
     for (int n = 1; n <= count; ++n)
-      questions += QStringLiteral("[%1;%2]\r\nP=Pytanie %1 poziomu %2?\r\nA=Odpowiedź A%1\r\nB=Odpowiedź B%1\r\n"
-                                  "C=Odpowiedź C%1\r\nD=Odpowiedź D%1\r\nG=1\r\n1=2\r\n2=3\r\n6=40\r\n"
-                                  "7=20\r\n8=20\r\n9=20\r\nT=1\r\n").arg(n).arg(level);
+      questions +=
+          QStringLiteral(
+              "[%1;%2]\r\nP=Pytanie %1 poziomu %2?\r\nA=Odpowiedź A%1\r\nB=Odpowiedź B%1\r\n"
+              "C=Odpowiedź C%1\r\nD=Odpowiedź D%1\r\nG=1\r\n1=2\r\n2=3\r\n6=40\r\n"
+              "7=20\r\n8=20\r\n9=20\r\nT=1\r\n")
+              .arg(n)
+              .arg(level);
   }
   writeFile(appDir + QStringLiteral("Pytania.pFK"), scrambleText(*toCp1250(questions)));
   writeFile(appDir + QStringLiteral("Opcje.oFK"), scrambleText(*toCp1250(fullDataFile())));
@@ -116,7 +123,9 @@ int main(int argc, char** argv) {
   // "--profile N": only N writing cycles, for running under an instruction counter.
   if (argc == 3 && QByteArray(argv[1]) == "--profile") {
     for (int i = 0; i < QByteArray(argv[2]).toInt(); ++i)
-      data.cycle([&](IniFile& ini) { ini.writeInteger(QStringLiteral("QGracz 7"), QStringLiteral("SG_S"), i); });
+      data.cycle([&](IniFile& ini) {
+        ini.writeInteger(QStringLiteral("QGracz 7"), QStringLiteral("SG_S"), i);
+      });
     shell.FormDestroy();
     return 0;
   }
@@ -129,19 +138,27 @@ int main(int argc, char** argv) {
   print("one cycle that reads, the file changed outside",
         timeIt(50, readCycle, [&] { changeOutside(data.path()); }), 3);
   int value = 0;
-  print("one cycle that writes", timeIt(50, [&] {
-          data.cycle([&](IniFile& ini) { ini.writeInteger(QStringLiteral("QGracz 7"), QStringLiteral("SG_S"), ++value); });
-        }), 3);
+  print("one cycle that writes",
+        timeIt(50,
+               [&] {
+                 data.cycle([&](IniFile& ini) {
+                   ini.writeInteger(QStringLiteral("QGracz 7"), QStringLiteral("SG_S"), ++value);
+                 });
+               }),
+        3);
 
   TMainFrm& main = shell.mainFrm();
   main.showPage(main.tsProfiles);
   shell.handlers().run(QStringLiteral("btnPNewClick"));
   auto* name = main.control<QLineEdit>(QStringLiteral("edtPImi"));
   int key = 0;
-  print("a keystroke in the create form", timeIt(50, [&] {
-          if (name->text().size() >= 17) name->clear();  // the field holds 18 characters
-          QTest::keyClick(name, static_cast<char>('a' + (key++ % 26)));
-        }), 10);
+  print("a keystroke in the create form",
+        timeIt(50,
+               [&] {
+                 if (name->text().size() >= 17) name->clear();  // the field holds 18 characters
+                 QTest::keyClick(name, static_cast<char>('a' + (key++ % 26)));
+               }),
+        10);
 
   // A long list on the big level: 200 of its 255 questions asked already.
   QString list;
@@ -161,7 +178,8 @@ int main(int argc, char** argv) {
                  changeOutside(data.path());
                }),
         2);
-  print("the start check (15 levels, 815 questions)", timeIt(20, [&] { (void)bank.everyLevelPlayable(); }), 2);
+  print("the start check (15 levels, 815 questions)",
+        timeIt(20, [&] { (void)bank.everyLevelPlayable(); }), 2);
   shell.FormDestroy();
   return 0;
 }

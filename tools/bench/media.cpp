@@ -75,10 +75,11 @@ int main(int argc, char** argv) {
   const int last = frames.empty() ? 0 : *frames.rbegin();
   const double seconds = shown.size() > 1 ? (shown.back() - shown.front()) / 1000.0 : 0;
   const int expected = last - first + 1;
-  std::printf("intro: frames %d-%d shown in %.2f s: %.2f frames per second (target 12.0 +- 0.2), "
-              "%d of %d frames dropped\n",
-              first, last, seconds, seconds > 0 ? (shown.size() - 1) / seconds : 0.0,
-              expected - static_cast<int>(frames.size()), expected);
+  std::printf(
+      "intro: frames %d-%d shown in %.2f s: %.2f frames per second (target 12.0 +- 0.2), "
+      "%d of %d frames dropped\n",
+      first, last, seconds, seconds > 0 ? (shown.size() - 1) / seconds : 0.0,
+      expected - static_cast<int>(frames.size()), expected);
 
   shell.handlers().run(QStringLiteral("btnBackClick"));  // the menu, as after logging in
   runFor(500);

@@ -122,7 +122,8 @@ void paintGlowText(QImage& canvas, const QPainterPath& text, const TextLook& loo
     p.drawPath(text.translated(0, 2));
     p.setPen(QPen(look.rim, look.rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(text);
-    picgen::fillGlossy(p, text, bounds, {{0.0, look.top}, {0.48, look.middle}, {1.0, look.bottom}}, 130);
+    picgen::fillGlossy(p, text, bounds, {{0.0, look.top}, {0.48, look.middle}, {1.0, look.bottom}},
+                       130);
     if (shine >= 0 && shine <= 1) {
       // A slanted band of light sweeping across.
       const qreal x = mix(bounds.left() - bounds.height(), bounds.right() + bounds.height(), shine);

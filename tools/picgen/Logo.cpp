@@ -79,7 +79,9 @@ void paintTitleLogo(QImage& canvas, const QRectF& box) {
 
     // Ivory letters with a gloss on their upper half.
     fillGlossy(p, letters, bounds,
-               {{0.0, palette::ivory}, {0.48, palette::ivory}, {0.52, QColor(246, 236, 205)},
+               {{0.0, palette::ivory},
+                {0.48, palette::ivory},
+                {0.52, QColor(246, 236, 205)},
                 {1.0, QColor(236, 214, 168)}},
                140);
   }

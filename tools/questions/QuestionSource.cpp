@@ -35,11 +35,13 @@ class BlockParser {
       for (int i = 0; i < 9; ++i) {
         const QString prefix = QString::fromLatin1(kKeys[i]) + u':';
         if (!m_lines[static_cast<size_t>(i)].startsWith(prefix)) {
-          error(QStringLiteral("line %1 of the block must begin with \"%2\"").arg(i + 1).arg(prefix));
+          error(
+              QStringLiteral("line %1 of the block must begin with \"%2\"").arg(i + 1).arg(prefix));
           ok = false;
           break;
         }
-        values[static_cast<size_t>(i)] = m_lines[static_cast<size_t>(i)].mid(prefix.size()).trimmed();
+        values[static_cast<size_t>(i)] =
+            m_lines[static_cast<size_t>(i)].mid(prefix.size()).trimmed();
       }
       if (ok) fill(q, values);
     }
@@ -52,7 +54,8 @@ class BlockParser {
     for (int i = 0; i < 4; ++i) q.answers[static_cast<size_t>(i)] = v[static_cast<size_t>(i + 1)];
     q.correct = letterNumber(v[5]);
     const QStringList fifty = v[6].split(u' ', Qt::SkipEmptyParts);
-    for (int i = 0; i < 2 && i < fifty.size(); ++i) q.fifty[static_cast<size_t>(i)] = letterNumber(fifty[i]);
+    for (int i = 0; i < 2 && i < fifty.size(); ++i)
+      q.fifty[static_cast<size_t>(i)] = letterNumber(fifty[i]);
     const QStringList shares = v[7].split(u' ', Qt::SkipEmptyParts);
     if (shares.size() != 4) error(QStringLiteral("\"%:\" needs four numbers"));
     for (int i = 0; i < 4 && i < shares.size(); ++i) {
@@ -109,8 +112,10 @@ QString levelToIni(const SourceLevel& level, int levelNumber) {
     ini += QStringLiteral("[%1;%2]\r\n").arg(++number).arg(levelNumber);
     ini += QStringLiteral("P=%1\r\n").arg(q.text);
     for (int i = 0; i < 4; ++i)
-      ini += QStringLiteral("%1=%2\r\n").arg(QChar(u'A' + i)).arg(q.answers[static_cast<size_t>(i)]);
-    ini += QStringLiteral("G=%1\r\n1=%2\r\n2=%3\r\n").arg(q.correct).arg(q.fifty[0]).arg(q.fifty[1]);
+      ini +=
+          QStringLiteral("%1=%2\r\n").arg(QChar(u'A' + i)).arg(q.answers[static_cast<size_t>(i)]);
+    ini +=
+        QStringLiteral("G=%1\r\n1=%2\r\n2=%3\r\n").arg(q.correct).arg(q.fifty[0]).arg(q.fifty[1]);
     for (int i = 0; i < 4; ++i)
       ini += QStringLiteral("%1=%2\r\n").arg(6 + i).arg(q.audience[static_cast<size_t>(i)]);
     ini += QStringLiteral("T=%1\r\n").arg(q.friendAnswer);

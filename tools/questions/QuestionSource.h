@@ -9,11 +9,11 @@
 struct SourceQuestion {
   QString text;
   std::array<QString, 4> answers;
-  int correct = 0;               // 1-4
-  std::array<int, 2> fifty{};    // 1-4, the two answers fifty-fifty removes
-  std::array<int, 4> audience{}; // percentages of A-D
-  int friendAnswer = 0;          // 1-4
-  int line = 0;                  // where the block starts
+  int correct = 0;                // 1-4
+  std::array<int, 2> fifty{};     // 1-4, the two answers fifty-fifty removes
+  std::array<int, 4> audience{};  // percentages of A-D
+  int friendAnswer = 0;           // 1-4
+  int line = 0;                   // where the block starts
 };
 
 struct SourceLevel {

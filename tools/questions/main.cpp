@@ -71,7 +71,8 @@ int check(const QString& path) {
     }
     out() << "poziom " << level << ": " << count << " pytań, " << playable << " do gry\n";
   }
-  out() << (problems ? QStringLiteral("problemów: %1\n").arg(problems) : QStringLiteral("plik jest poprawny\n"));
+  out() << (problems ? QStringLiteral("problemów: %1\n").arg(problems)
+                     : QStringLiteral("plik jest poprawny\n"));
   return problems ? 1 : 0;
 }
 
@@ -84,14 +85,19 @@ int unpack(const QString& path, const QString& dir) {
     for (int n = 1, count = countLevel(file, level); n <= count; ++n) {
       const StoredQuestion q = StoredQuestion::read(file, n, level);
       text += QStringLiteral("\nP: %1\n").arg(q.text);
-      for (int i = 0; i < 4; ++i) text += QStringLiteral("%1: %2\n").arg(QChar(u'A' + i)).arg(q.answers[i]);
+      for (int i = 0; i < 4; ++i)
+        text += QStringLiteral("%1: %2\n").arg(QChar(u'A' + i)).arg(q.answers[i]);
       text += QStringLiteral("G: %1\n50: %2 %3\n%: %4 %5 %6 %7\nT: %8\n")
                   .arg(LetterOf(q.correct), LetterOf(q.fiftyOut1), LetterOf(q.fiftyOut2))
-                  .arg(q.audience[0]).arg(q.audience[1]).arg(q.audience[2]).arg(q.audience[3])
+                  .arg(q.audience[0])
+                  .arg(q.audience[1])
+                  .arg(q.audience[2])
+                  .arg(q.audience[3])
                   .arg(LetterOf(q.friendAnswer));
     }
     QFile outFile(levelFile(dir, level));
-    if (!outFile.open(QIODevice::WriteOnly | QIODevice::Truncate) || outFile.write(text.toUtf8()) < 0) {
+    if (!outFile.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        outFile.write(text.toUtf8()) < 0) {
       err() << outFile.fileName() << ": cannot be written\n";
       return 1;
     }
@@ -115,7 +121,8 @@ int pack(const QString& sourceDir, const QString& output) {
     return 1;
   }
   QFile out(output);
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(scrambleText(*bytes)) < 0) {
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      out.write(scrambleText(*bytes)) < 0) {
     err() << output << ": cannot be written\n";
     return 1;
   }

@@ -24,7 +24,8 @@ namespace {
 
 class Screens {
  public:
-  Screens(Shell& shell, QDir out) : m_shell(shell), m_main(shell.mainFrm()), m_out(std::move(out)) {}
+  Screens(Shell& shell, QDir out)
+      : m_shell(shell), m_main(shell.mainFrm()), m_out(std::move(out)) {}
 
   void save(const char* name) {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();

@@ -4,7 +4,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-
 #include <memory>
 
 #include "app/platform/X11Platform.h"

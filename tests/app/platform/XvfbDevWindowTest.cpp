@@ -47,9 +47,9 @@ TEST_F(XvfbDevWindow, EitherNameIsEnough) {
 }
 
 TEST_F(XvfbDevWindow, SimilarTitlesDoNotCount) {
-  for (const std::string& near : {Title + " ", Title + "2", std::string("fortuniak devenv"),
-                                  Title.substr(0, Title.size() - 1), " " + Title,
-                                  Title + " - Notatnik"}) {
+  for (const std::string& near :
+       {Title + " ", Title + "2", std::string("fortuniak devenv"),
+        Title.substr(0, Title.size() - 1), " " + Title, Title + " - Notatnik"}) {
     m_x.map(m_x.createWindow(m_x.root(), near, near));
   }
   EXPECT_FALSE(m_platform.developmentWindowVisible());

@@ -21,9 +21,7 @@ class XvfbLockKeys : public ::testing::Test {
     m_x.setLocks(false, false, false);
     ASSERT_EQ(m_x.indicators(), (LockKeyStates{0, 0, 0}));
   }
-  void TearDown() override {
-    m_x.setLocks(false, false, false);
-  }
+  void TearDown() override { m_x.setLocks(false, false, false); }
 
   TestDisplay m_x;
   platform::X11Platform m_platform;
@@ -129,8 +127,8 @@ TEST_F(XvfbLockKeys, NumLockFollowsTheKeymapsModifier) {
   ASSERT_NE(original, nullptr);
   const KeyCode numLockKey = XKeysymToKeycode(m_x.get(), XK_Num_Lock);
   ASSERT_NE(numLockKey, 0);
-  XModifierKeymap* moved = XDeleteModifiermapEntry(XGetModifierMapping(m_x.get()), numLockKey,
-                                                   Mod2MapIndex);
+  XModifierKeymap* moved =
+      XDeleteModifiermapEntry(XGetModifierMapping(m_x.get()), numLockKey, Mod2MapIndex);
   moved = XInsertModifiermapEntry(moved, numLockKey, Mod3MapIndex);
   ASSERT_EQ(XSetModifierMapping(m_x.get(), moved), MappingSuccess);
   XFreeModifiermap(moved);
