@@ -13,14 +13,16 @@ run: all
 
 # The whole suite, then again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # fuzzers of the file formats for half a minute each.
-test: test-fast
+test: all
+	ctest --test-dir build --output-on-failure -j $(JOBS)
 	cmake -S . -B build-asan $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DFORTUNIAK_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 	tests/fuzz/run-fuzzers.sh build-fuzz 30
 
+# Everything but the slow tests (real X servers, crash trials, fuzzers), in the normal build.
 test-fast: all
-	ctest --test-dir build --output-on-failure -j $(JOBS)
+	ctest --test-dir build --output-on-failure -j $(JOBS) -LE slow
 
 bench: all
 	tools/bench/run-all.sh build

@@ -2,71 +2,120 @@
 
 #include <QFile>
 
-#include "app/AppContext.h"
-#include "app/Random.h"
-#include "app/ShellParts.h"
-#include "app/TMainFrm.h"
+#include "app/Pending.h"
+#include "game/Game.h"
+#include "game/GameEnd.h"
+#include "game/LifelineHooks.h"
+#include "game/MusicChoice.h"
 #include "media/Movies.h"
 #include "media/SdlAudioOutput.h"
 #include "media/Sound.h"
 #include "options/Options.h"
 #include "players/ProfileScreens.h"
 #include "players/ProfileStore.h"
+#include "players/Records.h"
 #include "questions/QuestionBank.h"
 #include "questions/StartCheck.h"
+#include "stats/PlayerStats.h"
 #include "storage/DataFile.h"
+#include "ui/AppContext.h"
+#include "ui/Handlers.h"
+#include "ui/Random.h"
+#include "ui/ShellParts.h"
+#include "ui/TMainFrm.h"
+#include "ui/WriteFailureNotice.h"
+
+namespace {
+
+// Stands for the lifelines until they are part of the game.
+class PendingLifelines : public LifelineHooks {
+ public:
+  void resetForGame(bool) override { pending::reached("resetLifelines"); }
+  void ShowLifelineLeds() override { pending::reached("ShowLifelineLeds"); }
+  void hidePanels() override { pending::reached("hideLifelinePanels"); }
+};
+
+}  // namespace
 
 GameServices::GameServices() = default;
 GameServices::~GameServices() = default;
 
 void GameServices::createSoundThread() {
-  m_sound = std::make_unique<Sound>(std::make_unique<SdlAudioOutput>(), m_pacing, m_flags,
-                                    [this] { return m_level; });
+  m_sound = std::make_unique<Sound>(std::make_unique<SdlAudioOutput>(), m_pacing, m_state.flags,
+                                    [this] { return musicForLevel(m_state.progress.Level); });
 }
 
 DataFile GameServices::dataFile() const {
   // Named afresh at every access: the folder is known only once the main window shows.
-  return DataFile(m_context->AppDir, m_context->DataFileName, m_context->TestMode);
+  return DataFile(m_context->AppDir, m_context->DataFileName, m_context->TestMode,
+                  [this] { m_writeFailure->report(); });
 }
 
 void GameServices::buildScreens(ShellParts& parts) {
   m_context = &parts.context;
   m_pacing.setTarget(&parts.pacing);
+  m_writeFailure = std::make_unique<WriteFailureNotice>(&parts.form);
   auto files = [this] { return dataFile(); };
   auto now = [] { return QDateTime::currentDateTime(); };
+  auto playerName = [this] { return m_state.session.CurrentPlayer.name; };
   m_store = std::make_unique<ProfileStore>(files, now);
-  m_options = std::make_unique<Options>(parts.form, parts.pacing, m_flags, files,
-                                        [this] { return m_session.CurrentPlayer.name; });
-  parts.form.setMenuKeysOption([this] { return m_options->flags.Men; });
+  m_options = std::make_unique<Options>(parts.form, parts.pacing, m_state.flags, files, playerName);
+  parts.form.setMenuKeysOption([this] { return m_state.flags.Men; });
   m_movies = std::make_unique<Movies>(parts.form, parts.background, parts.handlers, parts.platform,
                                       parts.context);
+  m_movies->setMillionMovieEnded([this] { m_game->millionMovieEnded(); });
   m_random = std::make_unique<Random>();
-  m_bank =
-      std::make_unique<QuestionBank>([this] { return m_context->QuestionsTempPath; }, files,
-                                     [this] { return m_session.CurrentPlayer.name; }, *m_random);
+  m_bank = std::make_unique<QuestionBank>([this] { return m_context->QuestionsTempPath; }, files,
+                                          playerName, *m_random, m_state.question);
   m_startCheck = std::make_unique<StartCheck>(
       parts.form, parts.handlers, *m_bank,
       StartCheck::Needs{
           [this] { return m_context->AppDir + QString::fromUtf8(appinfo::QuestionsFile); },
-          [this] { return m_options->flags.Kou; },
-          [this](bool show) { ShowRecordsSidePanel(show); }});
+          [this] { return m_state.flags.Kou; }, [this](bool show) { ShowRecordsSidePanel(show); }});
   m_profiles = std::make_unique<ProfileScreens>(
-      parts.form, parts.handlers, *m_store, m_session,
+      parts.form, parts.handlers, parts.menu, *m_store, m_state.session,
       [this] { return QFile::exists(dataFile().path()); }, [this] { LoadOptions(); }, now);
+  buildGame(parts);
+  addPendingHandlers(parts);
+}
+
+void GameServices::buildGame(ShellParts& parts) {
+  auto files = [this] { return dataFile(); };
+  auto now = [] { return QDateTime::currentDateTime(); };
+  m_stats = std::make_unique<StatsStore>(files);
+  m_records = std::make_unique<RecordsStore>(files, now);
+  m_lifelines = std::make_unique<PendingLifelines>();
+  m_gameEnd = std::make_unique<GameEnd>(
+      GameEnd::Needs{parts.form, parts.handlers, *m_movies, *m_sound, m_state.flags,
+                     m_state.session, m_state.progress, *m_stats, *m_records, parts.platform, now});
+  m_game = std::make_unique<Game>(
+      Game::Needs{parts.form, parts.handlers, parts.pacing, parts.gate, *m_sound, *m_movies,
+                  *m_bank, m_state.question, m_state.progress, m_state.flags, parts.platform,
+                  parts.menu, *m_lifelines, *m_random, *m_gameEnd, now});
+}
+
+void GameServices::addPendingHandlers(ShellParts& parts) {
+  for (const char* name : pending::Handlers) parts.handlers.addPending(QLatin1String(name));
 }
 
 void GameServices::releaseScreens() {
   m_pacing.setTarget(nullptr);
   if (m_sound) m_sound->SetMusic(false);
+  m_game.reset();
+  m_gameEnd.reset();
+  m_lifelines.reset();
+  m_records.reset();
+  m_stats.reset();
   m_startCheck.reset();
   m_bank.reset();
   m_movies.reset();
   m_profiles.reset();
   m_options.reset();
   m_store.reset();
+  m_writeFailure.reset();
 }
 
-void GameServices::resetCurrentPlayer() { m_session.CurrentPlayer = AnonymousPlayer(); }
+void GameServices::resetCurrentPlayer() { m_state.session.CurrentPlayer = AnonymousPlayer(); }
 void GameServices::LoadOptions() {
   if (m_options) m_options->LoadOptions();
 }
@@ -93,4 +142,8 @@ void GameServices::EnsureInfoMoviePlaying() {
 }
 void GameServices::StopResultMovie() {
   if (m_movies) m_movies->StopResultMovie();
+}
+void GameServices::ShowRecordsSidePanel(bool) { pending::reached("ShowRecordsSidePanel"); }
+void GameServices::restoreSavedLamps() {
+  if (m_gameEnd) m_gameEnd->restoreSavedLamps();
 }

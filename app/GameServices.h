@@ -2,12 +2,16 @@
 
 #include <memory>
 
-#include "app/Pacing.h"
-#include "app/ShellServices.h"
-#include "options/OptionFlags.h"
-#include "players/PlayerSession.h"
+#include "app/SharedState.h"
+#include "ui/Pacing.h"
+#include "ui/ShellServices.h"
 
 class DataFile;
+class Game;
+class GameEnd;
+class LifelineHooks;
+class RecordsStore;
+class StatsStore;
 class Movies;
 class QuestionBank;
 class Random;
@@ -16,9 +20,11 @@ class Sound;
 class Options;
 class ProfileScreens;
 class ProfileStore;
+class WriteFailureNotice;
 struct AppContext;
 
-// The subsystems of the game as the shell calls them.
+// The composition of the game: builds the subsystems, hands them the shared state and connects
+// them. It owns no rules of its own.
 class GameServices : public ShellServices {
  public:
   GameServices();
@@ -38,21 +44,30 @@ class GameServices : public ShellServices {
   bool PlayMovie(const QString& resource) override;
   void EnsureInfoMoviePlaying() override;
   void StopResultMovie() override;
+  void ShowRecordsSidePanel(bool show) override;
+  void restoreSavedLamps() override;
 
-  PlayerSession& session() { return m_session; }
+  SharedState& state() { return m_state; }
+  PlayerSession& session() { return m_state.session; }
   Options& options() { return *m_options; }
   Movies& movies() { return *m_movies; }
   QuestionBank& questionBank() { return *m_bank; }
   Sound& sound() { return *m_sound; }
+  Game& game() { return *m_game; }
+  GameEnd& gameEnd() { return *m_gameEnd; }
+  const RecordsStore& records() const { return *m_records; }
+  const StatsStore& stats() const { return *m_stats; }
+  const WriteFailureNotice& writeFailureNotice() const { return *m_writeFailure; }
 
  private:
   DataFile dataFile() const;
+  void addPendingHandlers(ShellParts& parts);
+  void buildGame(ShellParts& parts);
 
   const AppContext* m_context = nullptr;
-  PlayerSession m_session;
-  OptionFlags m_flags;
-  int m_level = 1;  // the ladder step of the question on screen
+  SharedState m_state;
   PacingRelay m_pacing;
+  std::unique_ptr<WriteFailureNotice> m_writeFailure;
   std::unique_ptr<Sound> m_sound;
   std::unique_ptr<ProfileStore> m_store;
   std::unique_ptr<Options> m_options;
@@ -61,4 +76,9 @@ class GameServices : public ShellServices {
   std::unique_ptr<Random> m_random;
   std::unique_ptr<QuestionBank> m_bank;
   std::unique_ptr<StartCheck> m_startCheck;
+  std::unique_ptr<StatsStore> m_stats;
+  std::unique_ptr<RecordsStore> m_records;
+  std::unique_ptr<LifelineHooks> m_lifelines;
+  std::unique_ptr<GameEnd> m_gameEnd;
+  std::unique_ptr<Game> m_game;
 };

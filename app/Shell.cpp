@@ -7,20 +7,20 @@
 #include <QProxyStyle>
 #include <QToolTip>
 
-#include "app/Durations.h"
-#include "app/Fonts.h"
-#include "app/InputGate.h"
-#include "app/Lifetime.h"
-#include "app/MenuScreens.h"
-#include "app/MessagePanels.h"
-#include "app/Pacing.h"
-#include "app/ShellParts.h"
-#include "app/ShellServices.h"
-#include "app/TBGFrm.h"
-#include "app/TMainFrm.h"
-#include "app/platform/SystemPlatform.h"
-#include "app/widgets/TextLabel.h"
+#include "platform/SystemPlatform.h"
 #include "storage/ScrambleFile.h"
+#include "ui/Durations.h"
+#include "ui/Fonts.h"
+#include "ui/InputGate.h"
+#include "ui/Lifetime.h"
+#include "ui/MenuScreens.h"
+#include "ui/MessagePanels.h"
+#include "ui/Pacing.h"
+#include "ui/ShellParts.h"
+#include "ui/ShellServices.h"
+#include "ui/TBGFrm.h"
+#include "ui/TMainFrm.h"
+#include "ui/Theme.h"
 
 namespace {
 
@@ -106,13 +106,14 @@ void Shell::checkResolution() {
 
 void Shell::createWindows() {
   m_gate = std::make_unique<InputGate>();
-  m_pacing = std::make_unique<EventLoopPacing>(*m_gate);
+  m_pacing = m_makePacing ? m_makePacing(*m_gate) : std::make_unique<EventLoopPacing>(*m_gate);
   m_mainFrm = std::make_unique<TMainFrm>(m_handlers, *m_gate);
   m_panels = std::make_unique<MessagePanels>(*m_mainFrm, m_handlers, m_services);
   m_menu = std::make_unique<MenuScreens>(*m_mainFrm, m_handlers, m_services, *m_panels);
   m_bgFrm = std::make_unique<TBGFrm>(m_handlers);
   m_handlers.add(QStringLiteral("btnCloseClick"), [this] { btnCloseClick(); });
-  ShellParts parts{m_context, *m_mainFrm, *m_bgFrm, m_handlers, *m_panels, *m_pacing, m_platform};
+  ShellParts parts{m_context, *m_mainFrm, *m_bgFrm, m_handlers, *m_panels,
+                   *m_menu,   *m_pacing,  *m_gate,  m_platform};
   m_services.buildScreens(parts);
   // Centred on the screen as it is after the display change.
   const auto screen = m_platform.screenMetrics();
@@ -124,7 +125,7 @@ void Shell::createWindows() {
 
 void Shell::installHints() {
   QPalette hints = QToolTip::palette();
-  hints.setColor(QPalette::ToolTipBase, QColor(255, 128, 0));
+  hints.setColor(QPalette::ToolTipBase, theme::Orange);
   hints.setColor(QPalette::ToolTipText, Qt::black);
   QToolTip::setPalette(hints);
 }
@@ -133,8 +134,7 @@ bool Shell::MainFrmFormShow(const QString& executableDir) {
   const QString title = appinfo::titleText();
   QApplication::setApplicationDisplayName(title);
   m_mainFrm->setWindowTitle(title);
-  if (auto* info = m_mainFrm->control<TextLabel>(QStringLiteral("lblPAppInfo")))
-    info->setCaption(title);
+  m_menu->setAppInfo(title);
   m_context.AppDir = QDir(executableDir).absolutePath() + QDir::separator();
   installHints();
   m_services.disableMovieInput();

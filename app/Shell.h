@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppContext.h"
-#include "app/Handlers.h"
+#include "ui/AppContext.h"
+#include "ui/Handlers.h"
 
 class InputGate;
 class MenuScreens;
@@ -23,6 +23,12 @@ class Shell {
  public:
   Shell(platform::SystemPlatform& platform, ShellServices& services);
   ~Shell();
+
+  // The pacing of the timed sequences; the game's own waits in the event loop unless a test
+  // gives a clock of its own. Set before start-up.
+  void setPacingFactory(std::function<std::unique_ptr<Pacing>(InputGate&)> make) {
+    m_makePacing = std::move(make);
+  }
 
   // Start-up before the application object exists.
   void beforeApplication();
@@ -60,6 +66,7 @@ class Shell {
   std::unique_ptr<TBGFrm> m_bgFrm;
   std::unique_ptr<MessagePanels> m_panels;
   std::unique_ptr<MenuScreens> m_menu;
+  std::function<std::unique_ptr<Pacing>(InputGate&)> m_makePacing;
   bool m_destroyed = false;
 };
 

@@ -2,7 +2,7 @@
 
 #include "app/GameServices.h"
 #include "app/Shell.h"
-#include "app/platform/SystemPlatform.h"
+#include "platform/SystemPlatform.h"
 
 int main(int argc, char** argv) {
   // The desktop's own connection is opened first: start-up asks it about the development

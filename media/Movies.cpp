@@ -5,15 +5,15 @@
 #include <QMessageBox>
 #include <QResource>
 
-#include "app/AppContext.h"
-#include "app/Durations.h"
-#include "app/Handlers.h"
-#include "app/TBGFrm.h"
-#include "app/TMainFrm.h"
-#include "app/platform/SystemPlatform.h"
-#include "app/widgets/PictureBox.h"
-#include "app/widgets/TextLabel.h"
 #include "media/MoviePlayer.h"
+#include "platform/SystemPlatform.h"
+#include "ui/AppContext.h"
+#include "ui/Durations.h"
+#include "ui/Handlers.h"
+#include "ui/TBGFrm.h"
+#include "ui/TMainFrm.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
 
 Movies::Movies(TMainFrm& form, TBGFrm& background, Handlers& handlers,
                platform::SystemPlatform& desktop, const AppContext& context)
@@ -87,7 +87,7 @@ void Movies::AnimStop() {
   if (m_anim->Movie() == pathOf("FILE2")) {
     m_form.showPage(m_form.tsProfiles);
   } else if (m_anim->Movie() == pathOf("FILE5")) {
-    if (m_endGame) m_endGame(QStringLiteral("Wygrana"), QStringLiteral("1 MILION"), 15);
+    if (m_millionEnded) m_millionEnded();
   }
   m_background.imgBG->show();
   m_background.btnClose->show();

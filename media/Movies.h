@@ -23,10 +23,8 @@ class Movies {
          const AppContext& context);
   ~Movies();
 
-  // Where the game continues after the million movie: EndGame(outcome, amount, level).
-  void setEndGame(std::function<void(const QString&, const QString&, int)> endGame) {
-    m_endGame = std::move(endGame);
-  }
+  // The million movie has ended (by itself or by a key): the game takes it from there.
+  void setMillionMovieEnded(std::function<void()> ended) { m_millionEnded = std::move(ended); }
 
   // False when the movie's file could not be written (the message has been shown).
   bool PlayMovie(const QString& resource);
@@ -56,5 +54,5 @@ class Movies {
   MoviePlayer* m_lose;
   MoviePlayer* m_info;
   QTimer m_tmAnim;
-  std::function<void(const QString&, const QString&, int)> m_endGame;
+  std::function<void()> m_millionEnded;
 };

@@ -2,9 +2,9 @@
 
 #include <chrono>
 
-#include "app/Lifetime.h"
-#include "app/Pacing.h"
 #include "options/OptionFlags.h"
+#include "ui/Lifetime.h"
+#include "ui/Pacing.h"
 
 using namespace std::chrono_literals;
 
@@ -16,23 +16,17 @@ constexpr auto kWaitSlice = 10ms;
 }  // namespace
 
 Sound::Sound(std::unique_ptr<AudioOutput> output, Pacing& pacing, const OptionFlags& options,
-             std::function<int()> level)
+             std::function<QString()> musicPiece)
     : m_output(std::move(output)),
       m_pacing(pacing),
       m_options(options),
-      m_level(std::move(level)),
+      m_musicPiece(std::move(musicPiece)),
       m_sfx(*m_output) {
   lifetime::onTermination(&m_lifetimeHook, [this] { m_sfx.end(); });
   if (lifetime::terminationRequested()) m_sfx.end();
 }
 
 Sound::~Sound() = default;
-
-QString Sound::musicFor(int level) {
-  if (level <= 5) return QStringLiteral("MUSIC_1");
-  if (level <= 10) return QStringLiteral("MUSIC_2");
-  return QStringLiteral("MUSIC_3");
-}
 
 template <typename Met>
 void Sound::waitUntil(Met met) {
@@ -50,7 +44,7 @@ void Sound::SetMusic(bool on) {
     m_pacing.ProcessMessages();
     if (m_sfx.running()) m_sfx.suspend();
     m_output->purge();
-    m_sfx.setSoundName(musicFor(m_level ? m_level() : 1));
+    m_sfx.setSoundName(m_musicPiece());
     m_sfx.resume();
     return;
   }

@@ -18,14 +18,12 @@ struct OptionFlags;
 // sound switched off during a piece can still be stopped.
 class Sound {
  public:
-  // `level` gives the ladder step (1-15) of the question on screen.
+  // `musicPiece` names the piece that belongs to the question on screen; the game decides.
   Sound(std::unique_ptr<AudioOutput> output, Pacing& pacing, const OptionFlags& options,
-        std::function<int()> level);
+        std::function<QString()> musicPiece);
   ~Sound();
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
-
-  static QString musicFor(int level);
 
   // On: (re)starts the piece of the current level from its beginning; it then loops.
   // Off: stops the sound thread and whatever it plays.
@@ -51,7 +49,7 @@ class Sound {
   std::unique_ptr<AudioOutput> m_output;
   Pacing& m_pacing;
   const OptionFlags& m_options;
-  std::function<int()> m_level;
+  std::function<QString()> m_musicPiece;
   TSfx m_sfx;              // ends before the output it plays through goes
   QObject m_lifetimeHook;  // last: the termination handler goes first
 };

@@ -3,14 +3,15 @@
 #include <QCheckBox>
 #include <QSignalBlocker>
 
-#include "app/MenuCaptions.h"
-#include "app/Pacing.h"
-#include "app/TMainFrm.h"
-#include "app/widgets/SymbolLabel.h"
 #include "options/OptionsPage.h"
 #include "players/ProfileStore.h"
 #include "storage/DataFile.h"
 #include "storage/IniFile.h"
+#include "ui/MenuCaptions.h"
+#include "ui/Pacing.h"
+#include "ui/RequireControl.h"
+#include "ui/TMainFrm.h"
+#include "ui/widgets/SymbolLabel.h"
 
 Options::Options(TMainFrm& form, Pacing& pacing, OptionFlags& flags,
                  std::function<DataFile()> dataFile, std::function<QString()> playerName)
@@ -22,6 +23,10 @@ Options::Options(TMainFrm& form, Pacing& pacing, OptionFlags& flags,
   buildOptionsPage(
       form.Opcje, [this] { OpcjeClick(); },
       [this](const QString& sender) { OpcjeSetClick(sender); });
+  for (const QString& key : keys()) {
+    m_boxes.insert(key, requireControl<QCheckBox>(form.Opcje, QStringLiteral("cb") + key));
+    m_symbols.insert(key, requireControl<SymbolLabel>(form.Opcje, QStringLiteral("rys") + key));
+  }
 }
 
 const QStringList& Options::keys() {
@@ -50,9 +55,9 @@ void Options::LoadOptions() {
   RefreshOptionsView();
 }
 
-void Options::SaveOptions() {
+bool Options::SaveOptions() {
   const QString section = ProfileStore::sectionOf(m_playerName());
-  m_dataFile().cycle([&](IniFile& ini) {
+  return m_dataFile().cycle([&](IniFile& ini) {
     for (const char* key : {"Dzw", "Kla", "Men", "Kou", "Akc", "Zua", "Rez"})
       ini.writeBool(section, QString::fromLatin1(key), flag(QString::fromLatin1(key)));
   });
@@ -60,12 +65,12 @@ void Options::SaveOptions() {
 
 void Options::RefreshOptionsView() {
   for (const QString& key : keys()) {
-    auto* box = m_form.control<QCheckBox>(QStringLiteral("cb") + key);
+    QCheckBox* box = m_boxes.value(key);
     const QSignalBlocker quiet(box);  // setting the boxes is not a click
     box->setChecked(flag(key));
   }
-  auto* kla = m_form.control<QCheckBox>(QStringLiteral("cbKla"));
-  if (m_form.control<QCheckBox>(QStringLiteral("cbAkc"))->isChecked()) {
+  QCheckBox* kla = m_boxes.value(QStringLiteral("Kla"));
+  if (m_boxes.value(QStringLiteral("Akc"))->isChecked()) {
     kla->setEnabled(true);
   } else {
     flags.Kla = false;
@@ -79,8 +84,7 @@ void Options::RefreshOptionsView() {
 }
 
 void Options::OpcjeClick() {
-  for (const QString& key : keys())
-    flag(key) = m_form.control<QCheckBox>(QStringLiteral("cb") + key)->isChecked();
+  for (const QString& key : keys()) flag(key) = m_boxes.value(key)->isChecked();
   RefreshOptionsView();
 }
 
@@ -88,8 +92,8 @@ void Options::OpcjeSetClick(const QString& senderName) {
   QString key = senderName;
   if (key.startsWith(u'r')) key = key.mid(3);
   if (key.startsWith(u'l')) key = key.mid(4);
-  auto* box = m_form.control<QCheckBox>(QStringLiteral("cb") + key);
-  if (!box) return;
+  QCheckBox* box = m_boxes.value(key);
+  if (!box) return;  // a sender that is none of the seven
   {
     const QSignalBlocker quiet(box);
     box->setChecked(!box->isChecked());
@@ -98,7 +102,7 @@ void Options::OpcjeSetClick(const QString& senderName) {
 }
 
 void Options::DrawOptionSymbol(const QString& key) {
-  auto* box = m_form.control<QCheckBox>(QStringLiteral("cb") + key);
-  auto* symbol = m_form.control<SymbolLabel>(QStringLiteral("rys") + key);
+  QCheckBox* box = m_boxes.value(key);
+  SymbolLabel* symbol = m_symbols.value(key);
   if (box && symbol) symbol->setCrossed(!box->isChecked());
 }

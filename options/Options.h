@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <functional>
 
@@ -8,6 +9,8 @@
 class DataFile;
 class Handlers;
 class Pacing;
+class QCheckBox;
+class SymbolLabel;
 class TMainFrm;
 
 // The seven switches of the current player and the options page that changes them.
@@ -21,7 +24,8 @@ class Options {
   OptionFlags& flags;
 
   void LoadOptions();
-  void SaveOptions();
+  // False when the data file could not be written.
+  bool SaveOptions();
   void RefreshOptionsView();
   void OpcjeClick();
   // A caption label ("lblO" + key) or a symbol label ("rys" + key) was clicked.
@@ -38,4 +42,6 @@ class Options {
   Pacing& m_pacing;
   std::function<DataFile()> m_dataFile;
   std::function<QString()> m_playerName;
+  QHash<QString, QCheckBox*> m_boxes;      // "cb" + key, by key
+  QHash<QString, SymbolLabel*> m_symbols;  // "rys" + key, by key
 };

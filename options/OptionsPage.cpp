@@ -2,9 +2,10 @@
 
 #include <QCheckBox>
 
-#include "app/SymbolFonts.h"
-#include "app/widgets/SymbolLabel.h"
-#include "app/widgets/TextLabel.h"
+#include "ui/SymbolFonts.h"
+#include "ui/Theme.h"
+#include "ui/widgets/SymbolLabel.h"
+#include "ui/widgets/TextLabel.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void buildOptionsPage(QWidget* page, const std::function<void()>& checkBoxClicke
                       symbolGlyph(QStringLiteral("Webdings"), u'@', 267), QColor(48, 48, 48));
   background->setGeometry(0, 10, 341, 287);
   makeTitle(page, "lblOTitleS", 2, QColor(0, 128, 192));
-  makeTitle(page, "lblOTitle", 0, QColor(255, 128, 0));
+  makeTitle(page, "lblOTitle", 0, theme::Orange);
 
   for (const auto& row : kRows) {
     const QString key = QString::fromLatin1(row.key);

@@ -5,32 +5,35 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 
-#include "app/ControlLock.h"
-#include "app/Handlers.h"
-#include "app/SymbolFonts.h"
-#include "app/TMainFrm.h"
-#include "app/widgets/PictureBox.h"
-#include "app/widgets/TextLabel.h"
 #include "players/DateEdit.h"
 #include "players/PlayerSession.h"
 #include "players/ProfileStore.h"
 #include "players/ProfilesPage.h"
+#include "ui/ControlLock.h"
+#include "ui/Handlers.h"
+#include "ui/MenuScreens.h"
+#include "ui/SymbolFonts.h"
+#include "ui/TMainFrm.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
 
 namespace {
 
 // Names are shown as typed: an "&" in a name is not an accelerator.
-QString literal(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
+QString literal(const QString& text) { return TextLabel::literal(text); }
 
 const char* const kLeftButtons[] = {"imgPLog", "imgPNew",  "imgPEdit",
                                     "imgPDel", "imgPList", "imgPQuit"};
 
 }  // namespace
 
-ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, const ProfileStore& store,
-                               PlayerSession& session, std::function<bool()> dataFileExists,
+ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, MenuScreens& menu,
+                               const ProfileStore& store, PlayerSession& session,
+                               std::function<bool()> dataFileExists,
                                std::function<void()> loadOptions, std::function<QDateTime()> now)
     : m_form(form),
       m_handlers(handlers),
+      m_menu(menu),
       m_store(store),
       m_session(session),
       m_dataFileExists(std::move(dataFileExists)),
@@ -46,6 +49,7 @@ ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, const Profile
   };
   for (auto [name, method] : named)
     handlers.add(QString::fromLatin1(name), [this, method] { (this->*method)(); });
+  handlers.want(QStringLiteral("btnBackClick"));  // a log-in ends on the menu
   handlers.add(QStringLiteral("lblPLogClick"), [this] { AskPassword([this] { btnPLogClick(); }); });
   handlers.add(QStringLiteral("lblPEditClick"),
                [this] { AskPassword([this] { btnPEditClick(); }); });
@@ -54,7 +58,7 @@ ProfileScreens::ProfileScreens(TMainFrm& form, Handlers& handlers, const Profile
 
 template <class T>
 T* ProfileScreens::c(const char* name) const {
-  return m_form.control<T>(QString::fromLatin1(name));
+  return m_form.require<T>(QString::fromLatin1(name));
 }
 
 void ProfileScreens::ensureForm() {
@@ -105,15 +109,16 @@ void ProfileScreens::ProfilesShow() {
   c<TextLabel>("lblPLike")->setCaption(QString());
   c<QStackedWidget>("ProPages")->setCurrentWidget(c("tsPList"));
 
-  const QImage face = m_form.control<PictureBox>(QStringLiteral("imgMB"))->picture();
+  const QImage face = m_menu.buttonFace();
   for (const char* picture : kLeftButtons) c<PictureBox>(picture)->setPicture(face);
   QImage button(143, 33, QImage::Format_RGB32);
   button.fill(Qt::black);
   QPainter(&button).drawImage(-19, 0, face);
   m_createFace = button;
-  if (auto* create = c<PictureBox>("imgPCreate")) create->setPicture(button);
-  c<PictureBox>("imgPTlo")->setPicture(
-      m_form.control<PictureBox>(QStringLiteral("imgMenuTlo"))->picture());
+  // The form is built when first needed; until then its button face waits here.
+  if (auto* create = m_form.control<PictureBox>(QStringLiteral("imgPCreate")))
+    create->setPicture(button);
+  c<PictureBox>("imgPTlo")->setPicture(m_menu.backgroundPicture());
   rebuildRows(names);
 }
 
@@ -132,7 +137,7 @@ void ProfileScreens::rebuildRows(const QStringList& names) {
     name->setTag(i);
     QObject::connect(name, &TextLabel::clicked, [this, i] { PlayerRowClick(i); });
     QObject::connect(name, &TextLabel::doubleClicked,
-                     [this] { m_handlers.run(QStringLiteral("lblPLogClick")); });
+                     m_handlers.runner(QStringLiteral("lblPLogClick")));
     auto* check = new TextLabel(rows, QStringLiteral("lblPCheck%1").arg(i), tick.text);
     check->setGeometry(4, 13 + 30 * i, 34, 30);
     check->setFont(tick.font);
@@ -151,8 +156,8 @@ void ProfileScreens::PlayerRowClick(int row) {
   if (row < 0 || row >= names.size()) return;  // the file changed under the list
   m_session.CurrentPlayer = m_store.ReadProfile(names[row]);
   for (int i = 0; i < m_rows; ++i) {
-    m_form.control(QStringLiteral("lblPCheck%1").arg(i))->setVisible(i == row);
-    m_form.control<TextLabel>(QStringLiteral("lblPName%1").arg(i))
+    m_form.require(QStringLiteral("lblPCheck%1").arg(i))->setVisible(i == row);
+    m_form.require<TextLabel>(QStringLiteral("lblPName%1").arg(i))
         ->setColour(i == row ? profilespage::Orange : QColor(Qt::white));
   }
   const bool named = names[row] != AnonymousName;
@@ -167,13 +172,8 @@ void ProfileScreens::PlayerRowClick(int row) {
 
 void ProfileScreens::btnPLogClick() {
   const Profile& p = m_session.CurrentPlayer;
-  m_form.control<TextLabel>(QStringLiteral("lblGImi"))->setCaption(literal(p.name));
-  m_form.control<TextLabel>(QStringLiteral("lblGMie"))->setCaption(literal(p.place));
-  m_form.control<TextLabel>(QStringLiteral("lblGUro"))
-      ->setCaption(QString::number(ageInYears(p.birthDate, m_now())));
-  const bool named = p.name != AnonymousName;
-  for (const char* name : {"lblGMie", "lblGUro", "lblGMieT", "lblGUroT"})
-    m_form.control(QString::fromLatin1(name))->setVisible(named);
+  m_menu.showPlayer(literal(p.name), literal(p.place),
+                    QString::number(ageInYears(p.birthDate, m_now())), p.name != AnonymousName);
   m_session.RecordsOwner = p.name;
   m_loadOptions();
   m_handlers.run(QStringLiteral("btnBackClick"));
@@ -251,13 +251,18 @@ void ProfileScreens::PGraczChange() {
 
 void ProfileScreens::lblPCreateClick() {
   const ProfileFormInput in = formInput();
+  const Profile before = m_session.CurrentPlayer;
   Profile& p = m_session.CurrentPlayer;
   p.name = in.name;
   p.place = in.place;
   p.birthDate = parseDateTimeText(in.birthDate, m_now().date()).value_or(m_now());
   p.sex = in.sex.isEmpty() ? QChar(u'M') : in.sex.front();
   p.password = in.password;
-  m_store.WriteProfile(p);
+  if (!m_store.WriteProfile(p)) {
+    // Nothing was stored: the form stays as typed, the player as before.
+    m_session.CurrentPlayer = before;
+    return;
+  }
   ProfilesShow();
   m_session.CurrentPlayer = m_store.ReadProfile(in.name);
 }

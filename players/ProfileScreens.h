@@ -7,6 +7,7 @@
 #include "players/FormRules.h"
 
 class Handlers;
+class MenuScreens;
 class ProfileStore;
 class QWidget;
 class TMainFrm;
@@ -16,7 +17,7 @@ struct PlayerSession;
 // password that guards them.
 class ProfileScreens {
  public:
-  ProfileScreens(TMainFrm& form, Handlers& handlers, const ProfileStore& store,
+  ProfileScreens(TMainFrm& form, Handlers& handlers, MenuScreens& menu, const ProfileStore& store,
                  PlayerSession& session, std::function<bool()> dataFileExists,
                  std::function<void()> loadOptions, std::function<QDateTime()> now);
 
@@ -49,6 +50,7 @@ class ProfileScreens {
 
   TMainFrm& m_form;
   Handlers& m_handlers;
+  MenuScreens& m_menu;
   const ProfileStore& m_store;
   PlayerSession& m_session;
   std::function<bool()> m_dataFileExists;

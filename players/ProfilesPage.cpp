@@ -6,11 +6,13 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 
-#include "app/Handlers.h"
-#include "app/widgets/MenuEntry.h"
-#include "app/widgets/PictureBox.h"
-#include "app/widgets/TextLabel.h"
 #include "players/DateEdit.h"
+#include "ui/DarkPanel.h"
+#include "ui/Handlers.h"
+#include "ui/RequireControl.h"
+#include "ui/widgets/MenuEntry.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
 
 namespace profilespage {
 namespace {
@@ -23,12 +25,7 @@ constexpr MenuEntryLayout kButtons[] = {
     {"imgPList", "lblPList", 309, 309, "Wybierz gracza", "btnPListClick"},
 };
 
-QFont font(const char* family, int pixelSize, bool bold = false) {
-  QFont f(QString::fromLatin1(family));
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
+using theme::font;
 
 TextLabel* label(QWidget* parent, const char* name, const char* caption, QRect geometry,
                  const QFont& f, const QColor& colour) {
@@ -37,20 +34,6 @@ TextLabel* label(QWidget* parent, const char* name, const char* caption, QRect g
   l->setFont(f);
   l->setColour(colour);
   return l;
-}
-
-// Fields are white text on black with a blue frame.
-void darkField(QLineEdit* edit) {
-  QPalette pal = edit->palette();
-  pal.setColor(QPalette::Base, Qt::black);
-  pal.setColor(QPalette::Text, Qt::white);
-  pal.setColor(QPalette::Highlight, QColor(255, 128, 0));
-  pal.setColor(QPalette::HighlightedText, Qt::black);
-  pal.setColor(QPalette::Window, QColor(30, 111, 217));
-  edit->setPalette(pal);
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(14);
-  edit->setFont(f);
 }
 
 void titles(QWidget* page, const char* name, const char* shadow, const char* caption) {
@@ -63,16 +46,12 @@ void titles(QWidget* page, const char* name, const char* shadow, const char* cap
 QLineEdit* field(QWidget* page, const char* name, const char* caption, const char* labelName,
                  int left, int top, int maxLength, bool password = false) {
   label(page, labelName, caption, QRect(left, top - 19, 200, 18), font("Arial", 13, true), Orange);
-  auto* edit = new QLineEdit(page);
-  edit->setObjectName(QString::fromLatin1(name));
-  edit->setGeometry(left, top, 175, 24);
-  darkField(edit);
-  edit->setMaxLength(maxLength);
+  QLineEdit* edit = makeDarkField(page, name, QRect(left, top, 175, 24), maxLength);
   if (password) edit->setEchoMode(QLineEdit::Password);
   return edit;
 }
 
-void buildList(QWidget* list, const Handlers&) {
+void buildList(QWidget* list, Handlers&) {
   titles(list, "lblPLTitle", "lblPLTitleS", "LISTA WSZYSTKICH GRACZY");
   auto* box = new QScrollArea(list);
   box->setObjectName(QStringLiteral("sbLista"));
@@ -85,8 +64,8 @@ void buildList(QWidget* list, const Handlers&) {
   dark.setColor(QPalette::Window, Qt::black);
   dark.setColor(QPalette::Base, Qt::black);
   dark.setColor(QPalette::Button, QColor(20, 44, 100));
-  dark.setColor(QPalette::ButtonText, QColor(255, 255, 235));
-  dark.setColor(QPalette::WindowText, QColor(255, 255, 235));
+  dark.setColor(QPalette::ButtonText, theme::Ivory);
+  dark.setColor(QPalette::WindowText, theme::Ivory);
   dark.setColor(QPalette::Dark, QColor(10, 20, 50));
   box->setPalette(dark);
   box->verticalScrollBar()->setPalette(dark);
@@ -102,7 +81,7 @@ void buildList(QWidget* list, const Handlers&) {
 
 }  // namespace
 
-void buildForm(QWidget* form, const Handlers& handlers) {
+void buildForm(QWidget* form, Handlers& handlers) {
   titles(form, "lblPNTitle", "lblPNTitleS", "TWORZENIE NOWEGO GRACZA");
   field(form, "edtPImi", "Imię gracza:", "lblPImi", 15, 66, 18);
   field(form, "edtPMie", "Miejscowość:", "lblPMie", 15, 117, 23);
@@ -115,12 +94,12 @@ void buildForm(QWidget* form, const Handlers& handlers) {
   field(form, "edtPPas2", "Powtórz hasło:", "lblPPas2", 216, 117, 30, true);
   field(form, "edtPPue", "Płeć:", "lblPPue", 216, 165, 1);
   // The tab order of the form: name, place, date, password twice, sex.
-  QWidget* order[] = {form->findChild<QWidget*>(QStringLiteral("edtPImi")),
-                      form->findChild<QWidget*>(QStringLiteral("edtPMie")),
+  QWidget* order[] = {requireControl<QWidget>(form, QStringLiteral("edtPImi")),
+                      requireControl<QWidget>(form, QStringLiteral("edtPMie")),
                       date,
-                      form->findChild<QWidget*>(QStringLiteral("edtPPas")),
-                      form->findChild<QWidget*>(QStringLiteral("edtPPas2")),
-                      form->findChild<QWidget*>(QStringLiteral("edtPPue"))};
+                      requireControl<QWidget>(form, QStringLiteral("edtPPas")),
+                      requireControl<QWidget>(form, QStringLiteral("edtPPas2")),
+                      requireControl<QWidget>(form, QStringLiteral("edtPPue"))};
   for (int i = 0; i + 1 < 6; ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 
   auto* button = new PictureBox(form, QStringLiteral("imgPCreate"));
@@ -130,58 +109,35 @@ void buildForm(QWidget* form, const Handlers& handlers) {
                         font("Times New Roman", 16, true), Qt::white);
   caption->setAlignment(Qt::AlignCenter);
   caption->setCursor(Qt::PointingHandCursor);
-  const Handlers* h = &handlers;
-  QObject::connect(button, &PictureBox::clicked,
-                   [h] { h->run(QStringLiteral("lblPCreateClick")); });
-  QObject::connect(caption, &TextLabel::clicked,
-                   [h] { h->run(QStringLiteral("lblPCreateClick")); });
+  const auto create = handlers.runner(QStringLiteral("lblPCreateClick"));
+  QObject::connect(button, &PictureBox::clicked, create);
+  QObject::connect(caption, &TextLabel::clicked, create);
 }
 
-void buildPasswordPanel(QWidget* page, const Handlers& handlers) {
-  auto* panel = new QFrame(page);
-  panel->setObjectName(QStringLiteral("pnPassword"));
-  panel->setGeometry(222, 168, 292, 97);
-  panel->setFrameShape(QFrame::Box);
-  panel->setAutoFillBackground(true);
-  QPalette pal = panel->palette();
-  pal.setColor(QPalette::Window, QColor(8, 16, 40));
-  pal.setColor(QPalette::WindowText, QColor(30, 111, 217));
-  panel->setPalette(pal);
+void buildPasswordPanel(QWidget* page, Handlers& handlers) {
+  QFrame* panel = makeDarkPanel(page, "pnPassword", QRect(222, 168, 292, 97));
   label(panel, "lblPPHas", "Podaj hasło wybranego gracza:", QRect(12, 8, 268, 18),
-        font("Arial", 13, true), Orange);
-  auto* edit = new QLineEdit(panel);
-  edit->setObjectName(QStringLiteral("edtPPHas"));
-  edit->setGeometry(12, 30, 268, 24);
-  darkField(edit);
-  edit->setMaxLength(30);
+        theme::panelFont(), Orange);
+  QLineEdit* edit = makeDarkField(panel, "edtPPHas", QRect(12, 30, 268, 24), 30);
   edit->setEchoMode(QLineEdit::Password);
-  const Handlers* h = &handlers;
   for (auto [name, caption, left, handler] :
        {std::tuple{"btnPPOk", "OK", 40, "btnPPOkClick"},
         std::tuple{"btnPPCan", "Anuluj", 172, "btnPPCanClick"}}) {
-    auto* button = label(panel, name, caption, QRect(left, 63, 80, 24),
-                         font("Times New Roman", 15, true), Qt::black);
-    button->setAlignment(Qt::AlignCenter);
-    button->setAutoFillBackground(true);
-    QPalette bp = button->palette();
-    bp.setColor(QPalette::Window, Orange);
-    button->setPalette(bp);
-    button->setCursor(Qt::PointingHandCursor);
-    const QString run = QString::fromLatin1(handler);
-    QObject::connect(button, &TextLabel::clicked, [h, run] { h->run(run); });
+    TextLabel* button = makePanelButton(panel, name, caption, QRect(left, 63, 80, 24));
+    QObject::connect(button, &TextLabel::clicked, handlers.runner(QString::fromLatin1(handler)));
   }
   panel->hide();
 }
 
-void build(QWidget* page, const Handlers& handlers) {
+void build(QWidget* page, Handlers& handlers) {
   for (const auto& entry : kButtons) makeMenuEntry(page, handlers, entry);
-  auto* log = page->findChild<TextLabel*>(QStringLiteral("lblPLog"));
+  auto* log = requireControl<TextLabel>(page, QStringLiteral("lblPLog"));
   log->setColour(Red);
   QFont bold = log->font();
   bold.setBold(true);
   log->setFont(bold);
   log->hide();
-  page->findChild<PictureBox*>(QStringLiteral("imgPLog"))->hide();
+  requireControl<PictureBox>(page, QStringLiteral("imgPLog"))->hide();
 
   label(page, "lblPLike", "", QRect(177, 354, 420, 20), font("Arial", 14, true), Orange);
 

@@ -39,6 +39,13 @@ struct CurrentQuestionRecord {
   std::uint8_t FriendAnswer = 1;
 };
 
+// The question on screen and its number in its level, written by the draw and read by the
+// game and the lifelines.
+struct QuestionOnScreen {
+  CurrentQuestionRecord CurrentQuestion;
+  std::uint8_t QuestionNumber = 0;
+};
+
 QString questionSection(int number, int level);  // "3;12"
 QString LetterOf(int position);                  // 1-4 -> "A"-"D", anything else "A"
 int PositionOf(const QString& letter);           // "B"-"D" -> 2-4, anything else 1

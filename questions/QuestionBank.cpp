@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "app/Random.h"
 #include "players/ProfileStore.h"
 #include "storage/Cp1250.h"
 #include "storage/DataFile.h"
 #include "storage/IniFile.h"
+#include "ui/Random.h"
 
 namespace {
 QString listKey(int level) { return QStringLiteral("L%1").arg(level); }
@@ -17,11 +17,12 @@ QString listKey(int level) { return QStringLiteral("L%1").arg(level); }
 
 QuestionBank::QuestionBank(std::function<QString()> questionsPath,
                            std::function<DataFile()> dataFile, std::function<QString()> playerName,
-                           Random& random)
+                           Random& random, QuestionOnScreen& onScreen)
     : m_questionsPath(std::move(questionsPath)),
       m_dataFile(std::move(dataFile)),
       m_playerName(std::move(playerName)),
-      m_random(random) {}
+      m_random(random),
+      m_onScreen(onScreen) {}
 
 QuestionBank::~QuestionBank() = default;
 
@@ -88,9 +89,9 @@ QString QuestionBank::ReadAskedList(int level) const {
   return list;
 }
 
-void QuestionBank::AddAskedQuestion(int level, int number) const {
+bool QuestionBank::AddAskedQuestion(int level, int number) const {
   const QString section = ProfileStore::sectionOf(m_playerName());
-  m_dataFile().cycle(
+  return m_dataFile().cycle(
       [&](IniFile& ini) {
         const QString old = ini.readString(section, listKey(level));
         ini.writeString(section, listKey(level), old + QString::number(number) + u'|');
@@ -98,18 +99,21 @@ void QuestionBank::AddAskedQuestion(int level, int number) const {
       DataFile::TestCopy::Before);
 }
 
-void QuestionBank::ClearAskedList(int level) const {
+bool QuestionBank::ClearAskedList(int level) const {
   const QString section = ProfileStore::sectionOf(m_playerName());
-  m_dataFile().cycle([&](IniFile& ini) { ini.writeString(section, listKey(level), QString()); },
-                     DataFile::TestCopy::Before);
+  return m_dataFile().cycle(
+      [&](IniFile& ini) { ini.writeString(section, listKey(level), QString()); },
+      DataFile::TestCopy::Before);
 }
 
-void QuestionBank::ResetAskedLists() const {
+bool QuestionBank::ResetAskedLists() const {
+  bool stored = true;
   for (int level = 1; level <= Levels; ++level) {
     // A level is used up when every question that can be played has been asked.
     const QSet<int> open = playable(level) - askedNumbers(ReadAskedList(level));
-    if (open.isEmpty()) ClearAskedList(level);
+    if (open.isEmpty()) stored = ClearAskedList(level) && stored;
   }
+  return stored;
 }
 
 bool QuestionBank::DrawQuestion(int level) {
@@ -118,8 +122,9 @@ bool QuestionBank::DrawQuestion(int level) {
   std::sort(open.begin(), open.end());
   m_random.reseed();
   const int n = open[m_random.between(0, static_cast<int>(open.size()) - 1)];
-  QuestionNumber = static_cast<std::uint8_t>(n);
+  m_onScreen.QuestionNumber = static_cast<std::uint8_t>(n);
   LoadQuestion(n, level);
+  // The question is shown even when the list cannot be stored: the data file reports that.
   AddAskedQuestion(level, n);
   return true;
 }
@@ -135,5 +140,5 @@ void QuestionBank::LoadQuestion(int number, int level) {
     while (std::find(order.begin(), order.begin() + k, o) != order.begin() + k);
     order[static_cast<size_t>(k)] = o;
   }
-  CurrentQuestion = arrangeQuestion(q, order);
+  m_onScreen.CurrentQuestion = arrangeQuestion(q, order);
 }

@@ -22,14 +22,15 @@ class QuestionBank {
   static constexpr int MaxPerLevel = 255;
 
   QuestionBank(std::function<QString()> questionsPath, std::function<DataFile()> dataFile,
-               std::function<QString()> playerName, Random& random);
+               std::function<QString()> playerName, Random& random, QuestionOnScreen& onScreen);
   ~QuestionBank();
 
   int CountQuestions(int level) const;
   QString ReadAskedList(int level) const;
-  void AddAskedQuestion(int level, int number) const;
-  void ClearAskedList(int level) const;
-  void ResetAskedLists() const;
+  // False when the data file could not be written.
+  bool AddAskedQuestion(int level, int number) const;
+  bool ClearAskedList(int level) const;
+  bool ResetAskedLists() const;
   // Chooses a question of the level not asked yet, loads it and records it as asked.
   // False when the level has nothing left to ask (the start check keeps that from happening).
   bool DrawQuestion(int level);
@@ -39,9 +40,6 @@ class QuestionBank {
   bool everyLevelPlayable() const;
   // The numbers of a level that can be played, among 1 ... CountQuestions.
   QSet<int> playable(int level) const;
-
-  CurrentQuestionRecord CurrentQuestion;
-  std::uint8_t QuestionNumber = 0;
 
   // Whole entries of a list such as "12|3|7|".
   static QSet<int> askedNumbers(const QString& list);
@@ -55,6 +53,7 @@ class QuestionBank {
   std::function<DataFile()> m_dataFile;
   std::function<QString()> m_playerName;
   Random& m_random;
+  QuestionOnScreen& m_onScreen;
   mutable std::unique_ptr<IniFile> m_cached;
   mutable std::tuple<QString, qint64, QDateTime> m_stamp;
   mutable QHash<int, QSet<int>> m_playable;

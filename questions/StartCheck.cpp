@@ -3,15 +3,17 @@
 #include <QFile>
 #include <QMessageBox>
 
-#include "app/AppContext.h"
-#include "app/Handlers.h"
-#include "app/Lifetime.h"
 #include "questions/QuestionBank.h"
 #include "storage/IniFile.h"
+#include "ui/AppContext.h"
+#include "ui/Handlers.h"
+#include "ui/Lifetime.h"
 
 StartCheck::StartCheck(QWidget& owner, Handlers& handlers, const QuestionBank& bank, Needs needs)
     : m_owner(owner), m_handlers(handlers), m_bank(bank), m_needs(std::move(needs)) {
   handlers.add(QStringLiteral("btnStartClick"), [this] { btnStartClick(); });
+  handlers.want(QStringLiteral("OpenFriendsChoice"));
+  handlers.want(QStringLiteral("StartGame"));
 }
 
 void StartCheck::btnStartClick() {

@@ -85,8 +85,12 @@ void keepSnapshot(Snapshot snapshot) {
 
 }  // namespace
 
-DataFile::DataFile(QString appDir, QString fileName, bool testMode)
-    : m_appDir(std::move(appDir)), m_fileName(std::move(fileName)), m_testMode(testMode) {}
+DataFile::DataFile(QString appDir, QString fileName, bool testMode,
+                   std::function<void()> writeFailed)
+    : m_appDir(std::move(appDir)),
+      m_fileName(std::move(fileName)),
+      m_testMode(testMode),
+      m_writeFailed(std::move(writeFailed)) {}
 
 QString DataFile::path() const { return m_appDir + m_fileName; }
 
@@ -108,12 +112,16 @@ bool DataFile::cycle(const std::function<void(IniFile&)>& body, TestCopy copy) c
 
   bool copyable = state == FileState::Read;
   if (ini.changed()) {
+    auto failed = [this] {
+      if (m_writeFailed) m_writeFailed();
+      return false;
+    };
     // A file that could not be read is never replaced by a text built from nothing.
-    if (state == FileState::Unreadable) return false;
+    if (state == FileState::Unreadable) return failed();
     const std::optional<QByteArray> encoded = toCp1250(ini.text());
-    if (!encoded) return false;
+    if (!encoded) return failed();
     onDisk = scrambleText(*encoded);
-    if (!storeWhole(file, onDisk)) return false;
+    if (!storeWhole(file, onDisk)) return failed();
     plain = *encoded;
     ini.markStored();
     copyable = true;

@@ -19,8 +19,9 @@ class DataFile {
     After,   // a record insertion: plain copy of the file after the access
   };
 
-  // `appDir` ends with a separator; `testMode` enables the plain copies.
-  DataFile(QString appDir, QString fileName, bool testMode);
+  // `appDir` ends with a separator; `testMode` enables the plain copies. `writeFailed` runs
+  // whenever a cycle cannot store what its body changed.
+  DataFile(QString appDir, QString fileName, bool testMode, std::function<void()> writeFailed = {});
 
   QString path() const;  // AppDir + DataFileName
   // One cycle. Returns false when a changed text could not be stored (nothing on disk changed).
@@ -32,4 +33,5 @@ class DataFile {
   QString m_appDir;
   QString m_fileName;
   bool m_testMode;
+  std::function<void()> m_writeFailed;
 };

@@ -2,11 +2,11 @@
 
 #include <QStackedWidget>
 
-#include "app/TBGFrm.h"
-#include "app/TMainFrm.h"
-#include "app/widgets/PictureBox.h"
-#include "app/widgets/TextLabel.h"
 #include "tests/support/ShellHarness.h"
+#include "ui/TBGFrm.h"
+#include "ui/TMainFrm.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <memory>
 #include <thread>
 
-#include "app/Pacing.h"
 #include "media/SdlAudioOutput.h"
 #include "media/Sound.h"
 #include "options/OptionFlags.h"
+#include "ui/Pacing.h"
 
 namespace {
 
@@ -136,7 +136,8 @@ TEST_F(SdlAudio, ASecondOutputStaysSilentWithoutBlocking) {
 TEST_F(SdlAudio, TheSoundThreadPlaysThroughTheRealOutput) {
   VirtualPacing pacing;
   OptionFlags options;
-  Sound sound(std::make_unique<SdlAudioOutput>(), pacing, options, [] { return 7; });
+  Sound sound(std::make_unique<SdlAudioOutput>(), pacing, options,
+              [] { return QStringLiteral("MUSIC_2"); });
   auto start = Clock::now();
   sound.PlayEffectOnce("ka", true);
   const double effect = secondsSince(start);

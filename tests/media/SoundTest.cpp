@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/Lifetime.h"
-#include "app/Pacing.h"
 #include "media/Sound.h"
 #include "options/OptionFlags.h"
 #include "tests/media/ScriptedOutput.h"
+#include "ui/Lifetime.h"
+#include "ui/Pacing.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ class SoundTest : public testing::Test {
   SoundTest() {
     auto output = std::make_unique<ScriptedOutput>();
     out = output.get();
-    sound = std::make_unique<Sound>(std::move(output), pacing, options, [this] { return level; });
+    sound = std::make_unique<Sound>(std::move(output), pacing, options, [this] { return piece; });
   }
 
   TSfx& sfx() { return sound->sfx(); }
@@ -52,13 +52,12 @@ class SoundTest : public testing::Test {
 
   VirtualPacing pacing;
   OptionFlags options;
-  int level = 1;
+  QString piece = QStringLiteral("MUSIC_1");
   ScriptedOutput* out = nullptr;
   std::unique_ptr<Sound> sound;
 };
 
 TEST_F(SoundTest, MusicLoopsUntilTheNameIsClearedThenTheWaveBeingPlayedFinishes) {
-  level = 3;
   sound->SetMusic(true);
   ASSERT_TRUE(out->waitForPlays(1));
   out->finish();
@@ -115,15 +114,13 @@ TEST_F(SoundTest, MusicOffStopsAtOnceAndASecondOffDoesNothing) {
   EXPECT_EQ(out->plays().size(), 1u);
 }
 
-TEST_F(SoundTest, EachLevelPlaysThePieceOfItsStep) {
-  const std::vector<std::pair<int, QString>> steps = {{1, "MUSIC_1"},  {5, "MUSIC_1"},
-                                                      {6, "MUSIC_2"},  {10, "MUSIC_2"},
-                                                      {11, "MUSIC_3"}, {15, "MUSIC_3"}};
-  for (size_t i = 0; i < steps.size(); ++i) {
-    level = steps[i].first;
+TEST_F(SoundTest, EachStartOfTheMusicPlaysThePieceNamedAtThatMoment) {
+  const QString pieces[] = {"MUSIC_1", "MUSIC_2", "MUSIC_2", "MUSIC_3", "MUSIC_1"};
+  for (size_t i = 0; i < std::size(pieces); ++i) {
+    piece = pieces[i];
     sound->SetMusic(true);
     ASSERT_TRUE(out->waitForPlays(i + 1));
-    EXPECT_EQ(out->plays()[i].name, steps[i].second) << "level " << level;
+    EXPECT_EQ(out->plays()[i].name, pieces[i]) << "start " << i;
   }
 }
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/MessagePanels.h"
-#include "app/widgets/FlatButton.h"
-#include "app/widgets/SymbolLabel.h"
-#include "app/widgets/TextLabel.h"
 #include "options/Options.h"
 #include "tests/support/GameHarness.h"
+#include "ui/MessagePanels.h"
+#include "ui/widgets/FlatButton.h"
+#include "ui/widgets/SymbolLabel.h"
+#include "ui/widgets/TextLabel.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 
-#include "app/widgets/PictureBox.h"
-#include "app/widgets/TextLabel.h"
 #include "options/Options.h"
 #include "players/DateEdit.h"
 #include "tests/support/GameHarness.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "app/Random.h"
 #include "questions/QuestionBank.h"
 #include "storage/Cp1250.h"
 #include "storage/DataFile.h"
 #include "storage/IniFile.h"
 #include "storage/ScrambleFile.h"
+#include "ui/Random.h"
 
 namespace {
 
@@ -54,8 +54,10 @@ class QuestionBankTest : public ::testing::Test {
   QTemporaryDir dir;
   bool testMode = false;
   Random random{1234};
+  QuestionOnScreen onScreen;
   QuestionBank bank{[this] { return dir.filePath(QStringLiteral("FORMAT C.exe")); },
-                    [this] { return data(); }, [] { return QStringLiteral("Jan"); }, random};
+                    [this] { return data(); }, [] { return QStringLiteral("Jan"); }, random,
+                    onScreen};
 };
 
 TEST_F(QuestionBankTest, ALevelCountsUpToItsFirstMissingNumber) {
@@ -84,7 +86,7 @@ TEST_F(QuestionBankTest, TwelveMarksOnlyTwelve) {
   for (int i = 0; i < 150; ++i) {
     setList(3, QStringLiteral("12|"));
     ASSERT_TRUE(bank.DrawQuestion(3));
-    drawn.insert(bank.QuestionNumber);
+    drawn.insert(onScreen.QuestionNumber);
   }
   QSet<int> expected;
   for (int n = 1; n <= 11; ++n) expected.insert(n);
@@ -96,7 +98,7 @@ TEST_F(QuestionBankTest, AOneQuestionLevelIsAskedEveryGame) {
   for (int game = 0; game < 3; ++game) {
     bank.ResetAskedLists();
     ASSERT_TRUE(bank.DrawQuestion(9));
-    EXPECT_EQ(bank.QuestionNumber, 1);
+    EXPECT_EQ(onScreen.QuestionNumber, 1);
     EXPECT_EQ(bank.ReadAskedList(9), u"1|") << "written before the question is shown";
   }
 }
@@ -110,7 +112,7 @@ TEST_F(QuestionBankTest, ResetEmptiesOnlyUsedUpLevelsAndIgnoresRemovedQuestions)
   EXPECT_EQ(bank.ReadAskedList(5), u"1|9|");
   setList(5, QStringLiteral("1|2|9|"));
   ASSERT_TRUE(bank.DrawQuestion(5));
-  EXPECT_EQ(bank.QuestionNumber, 3);
+  EXPECT_EQ(onScreen.QuestionNumber, 3);
   EXPECT_EQ(bank.ReadAskedList(5), u"1|2|9|3|");
 }
 
@@ -127,7 +129,7 @@ TEST_F(QuestionBankTest, BrokenQuestionsAreNeverDrawn) {
   for (int i = 0; i < 30; ++i) {
     setList(6, {});
     ASSERT_TRUE(bank.DrawQuestion(6));
-    EXPECT_EQ(bank.QuestionNumber, 2);
+    EXPECT_EQ(onScreen.QuestionNumber, 2);
   }
   EXPECT_FALSE(bank.DrawQuestion(8)) << "nothing on level 8 can be played";
   EXPECT_FALSE(bank.everyLevelPlayable());
@@ -165,7 +167,7 @@ TEST_F(QuestionBankTest, LoadingShufflesButKeepsEveryRoleWithItsText) {
   std::map<QString, int> orders;
   for (int i = 0; i < 2400; ++i) {
     bank.LoadQuestion(2, 4);
-    const CurrentQuestionRecord& q = bank.CurrentQuestion;
+    const CurrentQuestionRecord& q = onScreen.CurrentQuestion;
     ASSERT_EQ(q.Text, u"Pytanie 2 z poziomu 4?");
     EXPECT_EQ(q.Answers[q.Correct - 1], u"Dobra 2");
     EXPECT_EQ(q.Answers[q.FriendAnswer - 1], u"Dobra 2");
@@ -190,7 +192,7 @@ TEST_F(QuestionBankTest, DrawsAreUniformOverWhatIsLeft) {
   for (int i = 0; i < 600; ++i) {
     setList(10, QStringLiteral("2|5|"));
     ASSERT_TRUE(bank.DrawQuestion(10));
-    ++counts[bank.QuestionNumber];
+    ++counts[onScreen.QuestionNumber];
   }
   EXPECT_EQ(counts.size(), 6u);
   EXPECT_EQ(counts.count(2) + counts.count(5), 0u);

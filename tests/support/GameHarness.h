@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "app/GameServices.h"
-#include "app/TMainFrm.h"
 #include "storage/Cp1250.h"
 #include "tests/support/ShellHarness.h"
+#include "ui/TMainFrm.h"
 
 // The game's own subsystems behind a started shell, with helpers to read the data file and
 // to click and type the way a player does.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform/SystemPlatform.h"
+#include "platform/SystemPlatform.h"
 #include "tests/support/CallLog.h"
 
 // A desktop that remembers every system call made on it and answers from its fields.

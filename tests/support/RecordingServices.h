@@ -1,13 +1,20 @@
 #pragma once
 
-#include "app/ShellServices.h"
 #include "tests/support/CallLog.h"
+#include "ui/Handlers.h"
+#include "ui/ShellParts.h"
+#include "ui/ShellServices.h"
 
 // The other subsystems as the shell sees them, each call written to the shared log.
 class RecordingServices : public ShellServices {
  public:
   explicit RecordingServices(CallLog& log) : m_log(log) {}
 
+  // The shell alone: the handlers its own screens run belong to subsystems that are not here.
+  void buildScreens(ShellParts& parts) override {
+    for (const QString& name : parts.handlers.missing()) parts.handlers.addPending(name);
+  }
+  void releaseScreens() override {}
   void createSoundThread() override { m_log.add("createSoundThread"); }
   void resetCurrentPlayer() override { m_log.add("resetCurrentPlayer"); }
   void disableMovieInput() override { m_log.add("disableMovieInput"); }

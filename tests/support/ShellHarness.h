@@ -7,11 +7,11 @@
 #include <QTimer>
 #include <type_traits>
 
-#include "app/Lifetime.h"
 #include "app/Shell.h"
 #include "storage/ScrambleFile.h"
 #include "tests/support/RecordingPlatform.h"
 #include "tests/support/RecordingServices.h"
+#include "ui/Lifetime.h"
 
 // A game shell started in a folder of its own, on a recording desktop, with the given
 // subsystems (recording ones by default); message boxes are answered as soon as they open and

@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "app/GameServices.h"
-#include "app/Random.h"
 #include "app/Shell.h"
-#include "app/TMainFrm.h"
-#include "app/platform/NullPlatform.h"
+#include "platform/NullPlatform.h"
 #include "questions/QuestionBank.h"
 #include "storage/Cp1250.h"
 #include "storage/DataFile.h"
 #include "storage/IniFile.h"
 #include "storage/ScrambleFile.h"
+#include "ui/Random.h"
+#include "ui/TMainFrm.h"
 
 namespace {
 

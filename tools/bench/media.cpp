@@ -13,11 +13,11 @@
 
 #include "app/GameServices.h"
 #include "app/Shell.h"
-#include "app/TMainFrm.h"
-#include "app/platform/NullPlatform.h"
 #include "media/MoviePlayer.h"
 #include "media/Movies.h"
 #include "media/Sound.h"
+#include "platform/NullPlatform.h"
+#include "ui/TMainFrm.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <ctime>
 
 #include "app/GameServices.h"
-#include "app/Lifetime.h"
 #include "app/Shell.h"
-#include "app/TMainFrm.h"
-#include "app/platform/SystemPlatform.h"
+#include "platform/SystemPlatform.h"
+#include "ui/Lifetime.h"
+#include "ui/TMainFrm.h"
 
 namespace {
 

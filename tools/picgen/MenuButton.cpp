@@ -7,6 +7,7 @@
 #include "Painting.h"
 #include "Palette.h"
 #include "Pictures.h"
+#include "Stage.h"
 
 namespace picgen {
 
@@ -26,25 +27,6 @@ QPainterPath barShape(const QSizeF& size) {
   bar.lineTo(-4, bottom);
   bar.closeSubpath();
   return bar;
-}
-
-void paintMarker(QImage& canvas, QPointF centre) {
-  QPainterPath diamond;
-  diamond.moveTo(centre.x(), centre.y() - 5.5);
-  diamond.lineTo(centre.x() + 5.5, centre.y());
-  diamond.lineTo(centre.x(), centre.y() + 5.5);
-  diamond.lineTo(centre.x() - 5.5, centre.y());
-  diamond.closeSubpath();
-  halo(canvas, diamond, palette::orange, 2, 2, 0.9, true);
-  QPainter p(&canvas);
-  p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient lit(centre.x(), centre.y() - 5.5, centre.x(), centre.y() + 5.5);
-  lit.setColorAt(0.0, palette::ivory);
-  lit.setColorAt(0.4, palette::amber);
-  lit.setColorAt(1.0, palette::orange);
-  p.setPen(Qt::NoPen);
-  p.setBrush(lit);
-  p.drawPath(diamond);
 }
 
 }  // namespace
@@ -83,7 +65,7 @@ void drawMenuButton(QImage& canvas) {
     fade.setColorAt(1.0, withAlpha(palette::blue, 0));
     p.fillRect(QRectF(23, box.top() + 4, 1, box.height() - 8), fade);
   }
-  paintMarker(canvas, {12, canvas.height() / 2.0});
+  paintDiamond(canvas, {12, canvas.height() / 2.0}, {5.5, 5.5}, 2);
 }
 
 }  // namespace picgen

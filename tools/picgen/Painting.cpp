@@ -101,6 +101,13 @@ QPainterPath chamferedRect(const QRectF& r, qreal c) {
   return path;
 }
 
+QPainterPath closedPath(const QPolygonF& polygon) {
+  QPainterPath path;
+  path.addPolygon(polygon);
+  path.closeSubpath();
+  return path;
+}
+
 void halo(QImage& target, const QPainterPath& path, const QColor& colour, qreal spread, int radius,
           qreal strength, bool filled) {
   QImage layer = makeLayer(target.size());

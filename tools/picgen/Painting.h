@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
@@ -37,6 +38,7 @@ enum class HexTop { Flat, Pointy };
 // ySquash < 1 flattens the hexagon the way a floor seen from the front does.
 QPainterPath hexagon(QPointF centre, qreal radius, HexTop top = HexTop::Flat, qreal ySquash = 1.0);
 QPainterPath chamferedRect(const QRectF& rect, qreal chamfer);
+QPainterPath closedPath(const QPolygonF& polygon);
 
 // Soft light around a shape: stroked with `spread` (and filled, if asked) on a layer,
 // blurred by `radius`, then added to the target with `strength`.

@@ -16,6 +16,9 @@ constexpr std::array kPictures{
     Picture{"imgTm2", 442, 259, drawHostResting},
     Picture{"imgTm3", 442, 259, drawHostPresenting},
     Picture{"imgTm4", 442, 259, drawHostDelighted},
+    Picture{"imgGraTlo", 790, 425, drawGameBackground},
+    Picture{"imgRamka", 610, 163, drawAnswerFrame},
+    Picture{"imgWin", 613, 89, drawWinBanner},
 };
 
 }  // namespace

@@ -12,5 +12,8 @@ void drawHostTense(QImage& canvas);       // HostPictures.cpp
 void drawHostResting(QImage& canvas);
 void drawHostPresenting(QImage& canvas);
 void drawHostDelighted(QImage& canvas);
+void drawGameBackground(QImage& canvas);  // GameBackground.cpp
+void drawAnswerFrame(QImage& canvas);     // AnswerFrame.cpp
+void drawWinBanner(QImage& canvas);       // WinBanner.cpp
 
 }  // namespace picgen

@@ -179,6 +179,27 @@ void paintFloorRings(QImage& canvas, QPointF centre, qreal radius, qreal squash)
              {withAlpha(palette::orange, 150), 1.0, 3, 0.9, {}});
 }
 
+void paintDiamond(QImage& canvas, QPointF centre, QSizeF halfSize, int glowRadius) {
+  const qreal w = halfSize.width();
+  const qreal h = halfSize.height();
+  QPainterPath diamond;
+  diamond.moveTo(centre.x(), centre.y() - h);
+  diamond.lineTo(centre.x() + w, centre.y());
+  diamond.lineTo(centre.x(), centre.y() + h);
+  diamond.lineTo(centre.x() - w, centre.y());
+  diamond.closeSubpath();
+  halo(canvas, diamond, palette::orange, 2, glowRadius, 0.9, true);
+  QPainter p(&canvas);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient lit(centre.x(), centre.y() - h, centre.x(), centre.y() + h);
+  lit.setColorAt(0.0, palette::ivory);
+  lit.setColorAt(0.4, palette::amber);
+  lit.setColorAt(1.0, palette::orange);
+  p.setPen(Qt::NoPen);
+  p.setBrush(lit);
+  p.drawPath(diamond);
+}
+
 void paintGlassPanel(QImage& canvas, const QRectF& rect, qreal chamfer, qreal darkness) {
   const QPainterPath plate = chamferedRect(rect, chamfer);
   // A dark feathered shadow first, so whatever is behind goes quiet around the plate.

@@ -37,6 +37,9 @@ void paintHorizonLine(QImage& canvas, qreal horizon, qreal centreX, qreal halfLe
 // Concentric hexagon rings lying on the floor: the stage platform.
 void paintFloorRings(QImage& canvas, QPointF centre, qreal radius, qreal squash);
 
+// The show's lit diamond: an orange glow of `glowRadius` under an ivory-to-orange face.
+void paintDiamond(QImage& canvas, QPointF centre, QSizeF halfSize, int glowRadius);
+
 // A calm, dark plate with chamfered corners and a faint blue edge, for text or pages
 // the game lays on top.
 void paintGlassPanel(QImage& canvas, const QRectF& rect, qreal chamfer, qreal darkness);

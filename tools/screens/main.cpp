@@ -11,14 +11,14 @@
 #include <QTest>
 
 #include "app/GameServices.h"
-#include "app/MessagePanels.h"
 #include "app/Shell.h"
-#include "app/TBGFrm.h"
-#include "app/TMainFrm.h"
-#include "app/platform/NullPlatform.h"
-#include "app/widgets/PictureBox.h"
-#include "app/widgets/TextLabel.h"
+#include "platform/NullPlatform.h"
 #include "players/DateEdit.h"
+#include "ui/MessagePanels.h"
+#include "ui/TBGFrm.h"
+#include "ui/TMainFrm.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
 
 namespace {
 

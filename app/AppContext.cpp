@@ -1,5 +1,0 @@
-#include "app/AppContext.h"
-
-QString appinfo::titleText() {
-  return QStringLiteral("%1 v %2").arg(QString::fromUtf8(ProductName), QString::fromUtf8(Version));
-}

@@ -1,9 +1,0 @@
-#include "app/Pictures.h"
-
-#include <QString>
-
-#include "media/JpegImage.h"
-
-QImage gamePicture(const char* name) {
-  return loadJpegFile(QStringLiteral(":/pictures/%1.jpg").arg(QString::fromLatin1(name)));
-}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// Windows virtual-key codes the answer keys react to.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyInsert = 45;
+
+// The answer boxes as the key handler finds them. Positions 1-4 are A-D: A top-left,
+// B top-right, C bottom-left, D bottom-right.
+struct AnswerKeyState {
+  int preSelected = 0;  // 0 = none
+  bool fiftyFiftyUsed = false;
+  int fiftyKeep1 = 0;  // the kept positions, ascending
+  int fiftyKeep2 = 0;
+  std::array<bool, 4> visible{true, true, true, true};
+};
+
+struct AnswerKeyAction {
+  enum Kind { Nothing, PreSelect, Click, ShowInfo };
+  Kind kind = Nothing;
+  int position = 0;    // PreSelect, Click
+  bool reset = false;  // PreSelect: every highlighted box is cleared first
+  bool operator==(const AnswerKeyAction&) const = default;
+};
+
+// What a key does on the game page while a question waits; the caller has already checked
+// the window is enabled, the page active and keyboard answers switched on. Click goes
+// through the mouse handler, so with double confirmation the pre-selection counts as the
+// first click.
+//
+// An arrow with nothing pre-selected first pre-selects A and then moves from A, so right ends
+// on B, down on C, and left or up stay on A. After fifty-fifty the first arrow pre-selects the
+// first kept answer and at once moves to the second; each further arrow toggles. A box
+// pre-selected before fifty-fifty removed it still counts as the pre-selection, so the keys
+// do nothing until the mouse picks a kept answer.
+AnswerKeyAction answerKeyAction(int key, const AnswerKeyState& state);
+
+// The plain message Insert shows.
+QString questionInfoText(int level, int questionNumber);

@@ -1,0 +1,126 @@
+#include "game/GameEnd.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include "game/GameProgress.h"
+#include "game/Ladder.h"
+#include "game/ResultPage.h"
+#include "media/Movies.h"
+#include "media/Sound.h"
+#include "options/OptionFlags.h"
+#include "platform/SystemPlatform.h"
+#include "players/GameDuration.h"
+#include "players/PlayerSession.h"
+#include "players/Records.h"
+#include "stats/PlayerStats.h"
+#include "ui/ControlLock.h"
+#include "ui/Handlers.h"
+#include "ui/TMainFrm.h"
+#include "ui/widgets/TextLabel.h"
+
+GameEnd::GameEnd(Needs needs)
+    : m_(std::move(needs)), m_page(std::make_unique<ResultPage>(m_.form.tsLose)) {
+  QObject::connect(m_page->edtLName, &QLineEdit::textChanged, [this] { edtLNameChange(); });
+  QObject::connect(m_page->btnLOk, &TextLabel::clicked,
+                   m_.handlers.runner(QStringLiteral("btnLOkClick")));
+  m_.handlers.add(QStringLiteral("btnLOkClick"), [this] { btnLOkClick(); });
+}
+
+GameEnd::~GameEnd() = default;
+
+QString GameEnd::longTimeText(const QTime& time) {
+  // The desktop's long time format, without the time zone that some locales append.
+  QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+  format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
+  format = format.trimmed();
+  if (!format.contains(u's')) format = QStringLiteral("HH:mm:ss");
+  return QLocale::system().toString(time, format);
+}
+
+void GameEnd::showRecordHolder(bool zeroForEmpty) {
+  const RecordEntry best = m_.records.ReadRecord(AnonymousName, 1);
+  m_page->lblLRec->setCaption(TextLabel::literal(best.holder));
+  QString prize = AmountText(best.prizeLevel) + QStringLiteral(" $");
+  if (zeroForEmpty && prize == u" $") prize = QStringLiteral("0 $");
+  m_page->lblLPoz->setCaption(prize);
+}
+
+QString GameEnd::recordsName(const QString& outcome, const QString& amountText, int wonLevel) {
+  const Profile& player = m_.session.CurrentPlayer;
+  if (player.name != AnonymousName) return player.name;
+  if (m_.records.ReadRecord(AnonymousName, RecordPlaces).prizeLevel >= wonLevel)
+    return AnonymousName;
+  if (m_page->pnLName->isVisibleTo(m_.form.tsLose)) {
+    // The second run, after OK: the typed name.
+    m_page->pnLName->hide();
+    LockControls(&m_.form, m_page->pnLName, true);
+    m_pending.reset();
+    return m_page->edtLName->text();
+  }
+  m_page->pnLName->show();
+  m_page->pnLName->raise();
+  m_page->edtLName->clear();
+  m_page->edtLName->setMaxLength(18);
+  edtLNameChange();
+  LockControls(&m_.form, m_page->pnLName, false);
+  m_pending = PendingResult{amountText, outcome, wonLevel};
+  m_page->edtLName->setFocus();
+  return {};
+}
+
+void GameEnd::EndGame(const QString& outcome, const QString& amountText, int wonLevel) {
+  const QDateTime end = m_.now();
+  const QTime duration = GameDuration(end, m_.progress.GameStartTime);
+  m_page->lblWonCash->setCaption(amountText + QStringLiteral(" dolarów"));
+  m_page->lblStatus->setCaption(outcome);
+  m_page->lblTime->setCaption(longTimeText(duration));
+  showRecordHolder(true);
+  m_page->rysPuchar->hide();
+  m_.movies.EnsureResultMoviePlaying();
+  m_.form.showPage(m_.form.tsLose);
+  if (m_.flags.Dzw) m_.sound.SetMusic(false);
+
+  const QString player = m_.session.CurrentPlayer.name;
+  const bool named = player != AnonymousName;
+  const QString name = recordsName(outcome, amountText, wonLevel);
+  if (named || !name.isEmpty()) {
+    if (named) {
+      const PlayerStats stats = addFinishedGame(m_.stats.LoadStats(player), outcome,
+                                                LadderAmounts.at(wonLevel), duration);
+      m_.stats.SaveStats(player, stats);
+    }
+    if (m_.records.ReadRecord(player, RecordPlaces).prizeLevel < wonLevel) {
+      RecordEntry entry;
+      entry.holder = name;
+      entry.prizeLevel = wonLevel;
+      entry.lastQuestion = m_.progress.Level;
+      entry.status = outcome;
+      entry.savedAt = m_.now();
+      entry.gameTime = duration;
+      m_.records.InsertRecord(player, entry);
+      showRecordHolder(false);
+      const bool best = m_.records.ReadRecord(player, 1).prizeLevel == wonLevel;
+      m_page->showTrophy(best ? QChar(u'%') : QChar(u'&'));
+    }
+  }
+  restoreSavedLamps();
+}
+
+void GameEnd::edtLNameChange() {
+  static const QRegularExpression latinLetter(QStringLiteral("[A-Za-z]"));
+  const QString text = m_page->edtLName->text();
+  m_page->btnLOk->setEnabled(!text.isEmpty() && text.contains(latinLetter));
+}
+
+void GameEnd::btnLOkClick() {
+  if (!m_pending || !m_page->btnLOk->isEnabled()) return;
+  const PendingResult result = *m_pending;
+  EndGame(result.outcome, result.amountText, result.wonLevel);
+}
+
+void GameEnd::restoreSavedLamps() {
+  const platform::LockKeyStates& lamps = m_.progress.SavedLamps;
+  m_.desktop.SetLockKeys(lamps.num, lamps.caps, lamps.scroll);
+}

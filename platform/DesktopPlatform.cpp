@@ -1,0 +1,13 @@
+#include "platform/NullPlatform.h"
+#include "platform/SystemPlatform.h"
+#include "platform/X11Platform.h"
+
+namespace platform {
+
+std::unique_ptr<SystemPlatform> makeDesktopPlatform() {
+  auto x11 = std::make_unique<X11Platform>();
+  if (x11->connected()) return x11;
+  return std::make_unique<NullPlatform>();
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+#include <optional>
+
+// How long a game took, as a time of day: whole hours, minutes within the hour and seconds
+// within the minute. The order of the two moments does not matter, so a clock set back during
+// a game gives no negative time. A time of day cannot hold 24 hours or more; such a game gives
+// 23:59:59.
+QTime GameDuration(const QDateTime& end, const QDateTime& start);
+
+// A stored time text "hh:mm:ss". An hour of one digit ("1:02:03") is read as well, the form
+// some system time formats write. nullopt when the text is no time of day.
+std::optional<QTime> parseTimeText(const QString& text);

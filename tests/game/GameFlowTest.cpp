@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <numeric>
+
+#include "game/Game.h"
+#include "game/GameEnd.h"
+#include "game/GamePage.h"
+#include "game/Ladder.h"
+#include "game/ResultPage.h"
+#include "media/Movies.h"
+#include "players/Records.h"
+#include "stats/PlayerStats.h"
+#include "storage/Cp1250.h"
+#include "tests/support/GameHarness.h"
+#include "ui/InputGate.h"
+#include "ui/Lifetime.h"
+#include "ui/Theme.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
+
+namespace {
+
+// A virtual clock that can ask the game to quit at a given pause.
+struct TestPacing : VirtualPacing {
+  int quitAtPause = -1;
+  void Pause(int ms) override {
+    VirtualPacing::Pause(ms);
+    if (static_cast<int>(pauses.size()) == quitAtPause) lifetime::requestTermination();
+  }
+};
+
+// Two good questions on every level; the correct answer is stored first, fifty-fifty removes
+// the second and third.
+QByteArray questionsFile() {
+  QString ini;
+  for (int level = 1; level <= 15; ++level)
+    for (int n = 1; n <= 2; ++n)
+      ini += QStringLiteral(
+                 "[%1;%2]\r\nP=Pytanie %1 za poziom %2?\r\nA=Dobra %2\r\nB=Zła B\r\nC=Zła C\r\n"
+                 "D=Zła D\r\nG=1\r\n1=2\r\n2=3\r\n6=70\r\n7=10\r\n8=10\r\n9=10\r\nT=1\r\n")
+                 .arg(n)
+                 .arg(level);
+  return scrambleText(*toCp1250(ini));
+}
+
+class GameFlowTest : public testing::Test, public GameHarness {
+ protected:
+  void SetUp() override {
+    writeFile("Pytania.pFK", questionsFile());
+    shell.setPacingFactory([this](InputGate&) {
+      auto p = std::make_unique<TestPacing>();
+      pacing = p.get();
+      return p;
+    });
+  }
+  void startAs(const QString& player, const QString& data = {}) {
+    if (!data.isEmpty()) writeData(data);
+    ASSERT_TRUE(start());
+    services.session().CurrentPlayer.name = player;
+    OptionFlags& f = services.state().flags;
+    f.Dzw = false;  // the sound thread has no device here; the sound test turns it on
+    f.Kou = false;
+  }
+  void play() {
+    shell.handlers().run(QStringLiteral("StartGame"));
+    ASSERT_EQ(main().shownPage(), u"tsGra");
+  }
+  GamePage& page() { return services.game().page(); }
+  ResultPage& result() { return services.gameEnd().page(); }
+  int correct() { return services.state().question.CurrentQuestion.Correct; }
+  int level() { return services.state().progress.Level; }
+  int wrong() { return correct() % 4 + 1; }
+  // Clicks the text of an answer, as many times as the confirmation needs.
+  void answer(int position) {
+    QWidget* label = page().answer(position).label;
+    QTest::mouseClick(label, Qt::LeftButton);
+    if (page().answer(position).fill == theme::LightOrange)
+      QTest::mouseClick(label, Qt::LeftButton);
+  }
+  void climbTo(int target) {
+    while (level() < target) answer(correct());
+  }
+  QString caption(TextLabel* label) { return label->caption(); }
+  std::vector<int> pausesSince(size_t from) {
+    return {pacing->pauses.begin() + static_cast<long>(from), pacing->pauses.end()};
+  }
+  int sum(const std::vector<int>& v) { return std::accumulate(v.begin(), v.end(), 0); }
+
+  static QString janData() {
+    return QStringLiteral(
+        "[QJan]\r\nImi=Jan\r\nMie=Opole\r\nUro=80-01-02 00:00:00\r\nPue=M\r\nHas=\r\n");
+  }
+
+  TestPacing* pacing = nullptr;
+};
+
+TEST_F(GameFlowTest, TheFirstQuestionIsRevealedAnswerByAnswer) {
+  startAs(QStringLiteral("Jan"), janData());
+  play();
+  EXPECT_EQ(pacing->pauses, (std::vector<int>{700, 800, 800, 800}))
+      << "no host line before the first question";
+  EXPECT_EQ(level(), 1);
+  EXPECT_TRUE(page().imgRez->isHidden()) << "nothing to keep before the first answer";
+  EXPECT_TRUE(caption(page().lblPyt).endsWith(QStringLiteral(" za poziom 1?")));
+  for (int k = 1; k <= 4; ++k) EXPECT_FALSE(page().answer(k).label->isHidden()) << k;
+  EXPECT_TRUE(page().lblSlowa->isHidden()) << "the strip goes once the answers are out";
+  EXPECT_TRUE(shell.inputGate().open()) << "the player may answer";
+}
+
+TEST_F(GameFlowTest, ACorrectAnswerBlinksClimbsAndTheHostSpeaks) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  const size_t before = pacing->pauses.size();
+  answer(correct());
+  // Suspense, three green-orange blinks, the green second, then the next question with the
+  // host's line before it.
+  EXPECT_EQ(pausesSince(before),
+            (std::vector<int>{1000, 300, 300, 300, 300, 300, 300, 1000, 1000, 700, 800, 800, 800}));
+  EXPECT_EQ(level(), 2);
+  EXPECT_FALSE(page().imgRez->isHidden());
+  EXPECT_TRUE(page().imgWin->isHidden()) << "the banner goes before the next question";
+  EXPECT_EQ(page().hostPose(), services.state().progress.HostBasePose);
+}
+
+TEST_F(GameFlowTest, SuspenseLengthensUpTheLadder) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  climbTo(6);
+  const std::pair<int, int> expected[] = {{6, 1500},  {7, 1500},  {8, 2000},  {9, 2500},
+                                          {10, 3000}, {11, 3500}, {12, 4000}, {13, 4250},
+                                          {14, 4700}, {15, 5300}};
+  for (auto [step, ms] : expected) {
+    ASSERT_EQ(level(), step);
+    const size_t before = pacing->pauses.size();
+    answer(correct());
+    EXPECT_EQ(pacing->pauses.at(before), ms) << "level " << step;
+  }
+}
+
+TEST_F(GameFlowTest, AWholeGameToTheMillionEndsWonAndIsCounted) {
+  startAs(QStringLiteral("Jan"), janData());
+  play();
+  climbTo(15);
+  answer(correct());
+  EXPECT_EQ(main().shownPage(), u"tsAnim") << "the million movie";
+  EXPECT_EQ(level(), 15) << "no level 16";
+  services.movies().AnimStop();
+  EXPECT_EQ(main().shownPage(), u"tsLose");
+  EXPECT_EQ(caption(result().lblWonCash), u"1 MILION dolarów");
+  EXPECT_EQ(caption(result().lblStatus), u"Wygrana");
+  const PlayerStats stats = services.stats().LoadStats(QStringLiteral("Jan"));
+  EXPECT_EQ(stats.Games, 1);
+  EXPECT_EQ(stats.Millions, 1);
+  EXPECT_EQ(stats.TotalWon, 1000000);
+  const RecordEntry own = services.records().ReadRecord(QStringLiteral("Jan"), 1);
+  EXPECT_EQ(own.holder, u"Jan");
+  EXPECT_EQ(own.prizeLevel, 15);
+  EXPECT_EQ(own.status, u"Wygrana");
+  EXPECT_EQ(services.records().ReadRecord(AnonymousName, 1).holder, u"Jan") << "overall too";
+  EXPECT_EQ(caption(result().lblLRec), u"Jan");
+  EXPECT_EQ(caption(result().lblLPoz), u"1 MILION $");
+  EXPECT_FALSE(result().rysPuchar->isHidden()) << "the trophy of the best game";
+}
+
+TEST_F(GameFlowTest, AWrongAnswerAtThreeKeepsNothing) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  services.state().flags.Zua = true;
+  play();
+  climbTo(3);
+  const size_t before = pacing->pauses.size();
+  const int chosen = wrong();
+  answer(chosen);
+  EXPECT_EQ(pausesSince(before),
+            (std::vector<int>{1000, 300, 300, 300, 300, 300, 300, 300, 300, 300, 300}))
+      << "the suspense, then the correct answer blinks five times";
+  EXPECT_EQ(main().shownPage(), u"tsLose");
+  EXPECT_EQ(caption(result().lblWonCash), u"0 dolarów");
+  EXPECT_EQ(caption(result().lblStatus), u"Przegrana");
+  EXPECT_EQ(page().answer(chosen).fill, theme::Orange) << "the chosen box stays orange";
+  EXPECT_EQ(page().answer(correct()).fill, theme::Green);
+  const PlayerStats stats = services.stats().LoadStats(QStringLiteral("Jan"));
+  EXPECT_EQ(stats.Lost, 1);
+  EXPECT_EQ(stats.Games, 1);
+  EXPECT_EQ(stats.TotalWon, 0);
+  EXPECT_EQ(services.records().ReadRecord(QStringLiteral("Jan"), 1).prizeLevel, 0)
+      << "a level-0 result never enters the list";
+}
+
+TEST_F(GameFlowTest, AWrongAnswerAtSixKeepsOneThousand) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  services.state().flags.Zua = false;
+  play();
+  climbTo(6);
+  const size_t before = pacing->pauses.size();
+  answer(wrong());
+  EXPECT_EQ(pausesSince(before), (std::vector<int>{1500, 1200})) << "Zua off: one pause";
+  EXPECT_EQ(caption(result().lblWonCash), u"1 000 dolarów");
+  EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).TotalWon, 1000);
+  EXPECT_EQ(services.records().ReadRecord(QStringLiteral("Jan"), 1).prizeLevel, 5);
+  EXPECT_EQ(services.records().ReadRecord(QStringLiteral("Jan"), 1).lastQuestion, 6);
+}
+
+TEST_F(GameFlowTest, AWrongAnswerAtElevenKeepsThirtyTwoThousand) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  climbTo(11);
+  answer(wrong());
+  EXPECT_EQ(caption(result().lblWonCash), u"32 000 dolarów");
+  EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).TotalWon, 32000);
+}
+
+TEST_F(GameFlowTest, AResignationKeepsTheStepReached) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  services.state().flags.Rez = true;
+  play();
+  climbTo(12);
+  const size_t before = pacing->pauses.size();
+  QTest::mouseClick(page().lblRez, Qt::LeftButton);
+  EXPECT_EQ(pausesSince(before), std::vector<int>(10, 300)) << "five blinks, no sound pauses";
+  EXPECT_EQ(page().answer(correct()).fill, theme::Green);
+  EXPECT_EQ(page().hostPose(), 4) << "resigning from level 8 on";
+  EXPECT_EQ(main().shownPage(), u"tsLose");
+  EXPECT_EQ(caption(result().lblWonCash), u"64 000 dolarów");
+  EXPECT_EQ(caption(result().lblStatus), u"Rezygnacja");
+  const PlayerStats stats = services.stats().LoadStats(QStringLiteral("Jan"));
+  EXPECT_EQ(stats.Resigned, 1);
+  EXPECT_EQ(stats.TotalWon, 64000);
+  EXPECT_EQ(services.records().ReadRecord(QStringLiteral("Jan"), 1).prizeLevel, 11);
+}
+
+TEST_F(GameFlowTest, AResignationAtLevelTwoKeepsOneHundred) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  services.state().flags.Rez = false;
+  play();
+  climbTo(2);
+  const size_t before = pacing->pauses.size();
+  QTest::mouseClick(page().imgRez, Qt::LeftButton);
+  EXPECT_EQ(pausesSince(before), std::vector<int>{1200});
+  EXPECT_EQ(caption(result().lblWonCash), u"100 dolarów");
+}
+
+TEST_F(GameFlowTest, WithConfirmationTheFirstClickOnlyPreselects) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = true;
+  play();
+  QTest::mouseClick(page().answer(2).box, Qt::LeftButton);
+  EXPECT_EQ(page().answer(2).fill, theme::LightOrange);
+  QTest::mouseClick(page().answer(1).tile, Qt::LeftButton);
+  EXPECT_EQ(page().answer(1).fill, theme::LightOrange) << "the pre-selection moves";
+  EXPECT_NE(page().answer(2).fill, theme::LightOrange);
+  EXPECT_EQ(level(), 1);
+  const int target = correct();
+  QTest::mouseClick(page().answer(target).label, Qt::LeftButton);
+  QTest::mouseClick(page().answer(target).label, Qt::LeftButton);
+  EXPECT_EQ(level(), 2) << "the second click on the same answer evaluates it";
+}
+
+TEST_F(GameFlowTest, KeysMoveThePreselectionAndEnterAnswers) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = true;
+  services.state().flags.Kla = true;
+  play();
+  main().setFocus();
+  QTest::keyClick(&main(), Qt::Key_Right);
+  EXPECT_EQ(page().answer(2).fill, theme::LightOrange);
+  QTest::keyClick(&main(), Qt::Key_Down);
+  EXPECT_EQ(page().answer(4).fill, theme::LightOrange);
+  QTest::keyClick(&main(), Qt::Key_Left);
+  EXPECT_EQ(page().answer(3).fill, theme::LightOrange);
+  const int before = level();
+  const bool right = correct() == 3;
+  QTest::keyClick(&main(), Qt::Key_Return);
+  if (right)
+    EXPECT_EQ(level(), before + 1);
+  else
+    EXPECT_EQ(main().shownPage(), u"tsLose");
+}
+
+TEST_F(GameFlowTest, WithoutKeyboardAnswersTheKeysDoNothing) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Kla = false;
+  play();
+  QTest::keyClick(&main(), Qt::Key_Right);
+  QTest::keyClick(&main(), Qt::Key_Return);
+  for (int k = 1; k <= 4; ++k) EXPECT_FALSE(GamePage::highlighted(page().answer(k).fill)) << k;
+  EXPECT_EQ(level(), 1);
+}
+
+TEST_F(GameFlowTest, TheLadderHighlightsTheStepWon) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  climbTo(7);
+  const QImage ladder = page().imgRight->picture();
+  // Row 6 is lit orange, rows above are black.
+  const int row6 = 35 + 19 * (16 - 6) + 10;
+  const int row7 = 35 + 19 * (16 - 7) + 10;
+  EXPECT_EQ(QColor(ladder.pixel(175, row6)), theme::Orange);
+  EXPECT_EQ(QColor(ladder.pixel(175, row7)), QColor(Qt::black));
+}
+
+TEST_F(GameFlowTest, AnAnonymousRecordAsksForAName) {
+  startAs(AnonymousName);
+  services.state().flags.Akc = false;
+  play();
+  climbTo(6);
+  answer(wrong());
+  ASSERT_FALSE(result().pnLName->isHidden());
+  EXPECT_FALSE(result().btnLOk->isEnabled());
+  EXPECT_FALSE(main().require(QStringLiteral("lblBack"))->isEnabled()) << "the panel is modal";
+  type(QStringLiteral("edtLName"), QStringLiteral("123"));
+  EXPECT_FALSE(result().btnLOk->isEnabled()) << "a name needs a letter";
+  result().edtLName->clear();
+  type(QStringLiteral("edtLName"), QStringLiteral("Ala1"));
+  EXPECT_TRUE(result().btnLOk->isEnabled());
+  QTest::keyClick(result().edtLName, Qt::Key_Return);
+  EXPECT_TRUE(result().pnLName->isHidden());
+  EXPECT_TRUE(main().require(QStringLiteral("lblBack"))->isEnabled());
+  const RecordEntry best = services.records().ReadRecord(AnonymousName, 1);
+  EXPECT_EQ(best.holder, u"Ala1");
+  EXPECT_EQ(best.prizeLevel, 5);
+  EXPECT_FALSE(dataText().contains(QStringLiteral("SG_"))) << "no statistics for anonymous";
+}
+
+TEST_F(GameFlowTest, AnAnonymousResultOffTheListStoresNothing) {
+  startAs(AnonymousName);
+  services.state().flags.Akc = false;
+  play();
+  climbTo(3);
+  const QByteArray before = dataBytes();
+  answer(wrong());
+  EXPECT_TRUE(result().pnLName->isHidden());
+  EXPECT_EQ(dataBytes(), before);
+}
+
+TEST_F(GameFlowTest, TheLockLightsComeBackWhenTheGameEnds) {
+  desktop.locks = {1, 0, 1};
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  desktop.locks = {0, 1, 0};  // the lifelines' lights during the game
+  answer(wrong());
+  EXPECT_EQ(desktop.locks, (platform::LockKeyStates{1, 0, 1}));
+}
+
+TEST_F(GameFlowTest, QuittingDuringASequenceCutsItShort) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  pacing->quitAtPause = static_cast<int>(pacing->pauses.size()) + 2;
+  answer(wrong());
+  EXPECT_EQ(main().shownPage(), u"tsGra") << "the game did not go on to its end";
+  EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).Games, 0);
+}
+
+TEST_F(GameFlowTest, TheDurationIsShownAsHoursMinutesAndSeconds) {
+  const QString shown = GameEnd::longTimeText(QTime(1, 2, 3));
+  EXPECT_TRUE(shown == u"1:02:03" || shown == u"01:02:03") << qPrintable(shown);
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+#include "ui/AppContext.h"
+
+QString appinfo::titleText() {
+  return QStringLiteral("%1 v %2").arg(QString::fromUtf8(ProductName), QString::fromUtf8(Version));
+}

@@ -1,0 +1,73 @@
+#include "ui/KeyRouting.h"
+
+namespace {
+
+bool isLetter(QChar key, char16_t upper) { return key.toUpper().unicode() == upper; }
+bool isConfirmOrCancel(QChar key) {
+  return key.unicode() == keys::Enter || key.unicode() == keys::Escape;
+}
+// The close keys of a panel whose button carries `letter`.
+bool closesPanel(QChar key, char16_t letter) {
+  return isLetter(key, letter) || isConfirmOrCancel(key);
+}
+
+void menuLetters(KeyPressTarget& t, QChar key) {
+  static constexpr struct {
+    char16_t letter;
+    const char* handler;
+  } kEntries[] = {
+      {u'R', "btnStartClick"}, {u'O', "btnOpcjeClick"}, {u'E', "btnRecClick"},
+      {u'S', "btnStatsClick"}, {u'I', "btnInfoClick"},  {u'W', "btnLogOffClick"},
+      {u'Z', "btnCloseClick"},
+  };
+  for (const auto& entry : kEntries)
+    if (isLetter(key, entry.letter)) t.run(QString::fromLatin1(entry.handler));
+}
+
+void menuRules(KeyPressTarget& t, QChar key) {
+  // A panel holding the control lock has disabled the entries, and with them the letters.
+  if (t.isEnabled(QStringLiteral("lblStart"))) menuLetters(t, key);
+
+  if (t.shownMenuPage() == u"tsChoose") {
+    if (t.isVisible(QStringLiteral("pnCInfo")) && closesPanel(key, u'S'))
+      t.run(QStringLiteral("btnCOkClick"));
+    else if (isLetter(key, u'S'))
+      t.run(QStringLiteral("btnCStartClick"));
+  }
+
+  if (t.shownMenuPage() == u"tsRec") {
+    if (t.isVisible(QStringLiteral("pnRInfo")) && closesPanel(key, u'W'))
+      t.run(QStringLiteral("btnRHideClick"));
+    if (t.isVisible(QStringLiteral("pnYesNo")) && isLetter(key, u'T'))
+      t.run(QStringLiteral("btnYesClick"));
+    if (t.isVisible(QStringLiteral("pnYesNo")) && isLetter(key, u'N'))
+      t.run(QStringLiteral("btnNoClick"));
+  }
+
+  if (t.isVisible(QStringLiteral("pnCError")) && closesPanel(key, u'S'))
+    t.run(QStringLiteral("btnCHideClick"));
+}
+
+}  // namespace
+
+void FormKeyPress(KeyPressTarget& t, QChar key) {
+  if (t.shownPage() == u"tsAnim") t.run(QStringLiteral("AnimStop"));
+
+  if (t.shownPage() == u"tsProfiles" && t.isVisible(QStringLiteral("pnPassword"))) {
+    if (key.unicode() == keys::Enter && t.isEnabled(QStringLiteral("btnPPOk")))
+      t.run(QStringLiteral("btnPPOkClick"));
+    else if (key.unicode() == keys::Escape)
+      t.run(QStringLiteral("btnPPCanClick"));
+  }
+
+  if (t.shownPage() == u"tsLose" && t.isVisible(QStringLiteral("pnLName")) &&
+      key.unicode() == keys::Enter && t.isEnabled(QStringLiteral("btnLOk")))
+    t.run(QStringLiteral("btnLOkClick"));
+
+  if (!t.menuKeysOn() && !isConfirmOrCancel(key)) return;
+
+  if (t.shownPage() == u"tsMenu") menuRules(t, key);
+
+  if (t.shownPage() == u"tsLose" && !t.isVisible(QStringLiteral("pnLName")) && isLetter(key, u'W'))
+    t.run(QStringLiteral("btnBackClick"));
+}
