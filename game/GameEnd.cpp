@@ -41,7 +41,7 @@ QString GameEnd::longTimeText(const QTime& time) {
 
 void GameEnd::showRecordHolder(bool zeroForEmpty) {
   const RecordEntry best = m_.records.ReadRecord(AnonymousName, 1);
-  m_page->lblLRec->setCaption(TextLabel::literal(best.holder));
+  ResultPage::fitText(m_page->lblLRec, TextLabel::literal(best.holder), 27);
   QString prize = AmountText(best.prizeLevel) + QStringLiteral(" $");
   if (zeroForEmpty && prize == u" $") prize = QStringLiteral("0 $");
   m_page->lblLPoz->setCaption(prize);
@@ -73,7 +73,7 @@ QString GameEnd::recordsName(const QString& outcome, const QString& amountText, 
 void GameEnd::EndGame(const QString& outcome, const QString& amountText, int wonLevel) {
   const QDateTime end = m_.now();
   const QTime duration = GameDuration(end, m_.progress.GameStartTime);
-  m_page->lblWonCash->setCaption(amountText + QStringLiteral(" dolarów"));
+  ResultPage::fitText(m_page->lblWonCash, amountText + QStringLiteral(" dolarów"), 53);
   m_page->lblStatus->setCaption(outcome);
   m_page->lblTime->setCaption(longTimeText(duration));
   showRecordHolder(true);

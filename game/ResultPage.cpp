@@ -1,5 +1,6 @@
 #include "game/ResultPage.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLineEdit>
 
@@ -10,8 +11,9 @@
 
 namespace {
 
-// Placed around the movie (195, 87, 409 x 301): the record holder in the left column, the
-// amount above the movie, the outcome and the duration in the right column under the trophy.
+// Placed in the panels of the menu's background around the movie (195, 87, 409 x 301): the
+// record holder and the trophy in the left column above the way back, the amount won, the
+// outcome and the duration in the right column.
 struct LabelLayout {
   const char* name;
   const char* caption;
@@ -27,14 +29,14 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignCenter;
 
 const LabelLayout kLabels[] = {
-    {"lblLRecT", "Rekordzista:", {8, 6, 180, 30}, 27, true, true, false, kLeft},
-    {"lblLRec", "", {8, 36, 186, 30}, 27, true, false, false, kLeft},
-    {"lblLPozT", "Rekord:", {8, 76, 180, 30}, 27, true, true, false, kLeft},
-    {"lblLPoz", "", {8, 106, 186, 30}, 27, true, false, false, kLeft},
-    {"lblWonCashT", "Twoja wygrana to:", {195, 0, 409, 28}, 27, true, true, false, kCentre},
-    {"lblWonCash", "", {170, 28, 459, 58}, 53, false, false, true, kCentre},
-    {"lblStatus", "", {612, 316, 166, 32}, 27, true, false, true, kCentre},
-    {"lblTime", "", {612, 352, 166, 32}, 27, true, false, true, kCentre},
+    {"lblLRecT", "Rekordzista:", {10, 100, 160, 30}, 27, true, true, false, kLeft},
+    {"lblLRec", "", {10, 130, 160, 30}, 27, true, false, false, kLeft},
+    {"lblLPozT", "Rekord:", {10, 168, 160, 30}, 27, true, true, false, kLeft},
+    {"lblLPoz", "", {10, 198, 160, 30}, 27, true, false, false, kLeft},
+    {"lblWonCashT", "Twoja wygrana to:", {570, 104, 212, 30}, 27, true, true, false, kCentre},
+    {"lblWonCash", "", {574, 140, 204, 132}, 53, false, false, true, kCentre},
+    {"lblStatus", "", {574, 290, 204, 34}, 27, true, false, true, kCentre},
+    {"lblTime", "", {574, 330, 204, 34}, 27, true, false, true, kCentre},
 };
 
 TextLabel* makeLabel(QWidget* page, const LabelLayout& layout) {
@@ -63,11 +65,12 @@ ResultPage::ResultPage(QWidget* page) {
   lblLPoz = made[3];
   lblWonCashT = made[4];
   lblWonCash = made[5];
+  lblWonCash->setWordWrap(true);
   lblStatus = made[6];
   lblTime = made[7];
 
   rysPuchar = new TextLabel(page, QStringLiteral("rysPuchar"));
-  rysPuchar->setGeometry(612, 96, 166, 210);
+  rysPuchar->setGeometry(10, 234, 160, 114);
   rysPuchar->setAlignment(Qt::AlignCenter);
   rysPuchar->setColour(Qt::white);
   rysPuchar->hide();
@@ -83,8 +86,27 @@ ResultPage::ResultPage(QWidget* page) {
   pnLName->hide();
 }
 
+void ResultPage::fitText(TextLabel* label, const QString& caption, int largestPixelSize) {
+  // The largest size up to the layout's at which every word fits the label's width and the
+  // wrapped lines its height: a long name or "1 MILION dolarów" stays whole.
+  QFont font = label->font();
+  const QString shown = TextLabel::shownText(caption);
+  for (int size = largestPixelSize; size > 10; --size) {
+    font.setPixelSize(size);
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, label->width() - 6, 10000),
+                                              Qt::TextWordWrap | Qt::AlignCenter, shown);
+    bool wordsFit = true;
+    for (const QString& word : shown.split(u' ', Qt::SkipEmptyParts))
+      wordsFit = wordsFit && metrics.horizontalAdvance(word) <= label->width() - 6;
+    if (wordsFit && needed.height() <= label->height()) break;
+  }
+  label->setFont(font);
+  label->setCaption(caption);
+}
+
 void ResultPage::showTrophy(QChar glyph) {
-  const SymbolGlyph trophy = symbolGlyph(QStringLiteral("Webdings"), glyph, 140);
+  const SymbolGlyph trophy = symbolGlyph(QStringLiteral("Webdings"), glyph, 100);
   rysPuchar->setFont(trophy.font);
   rysPuchar->setCaption(TextLabel::literal(trophy.text));
   rysPuchar->show();

@@ -16,6 +16,8 @@ struct ResultPage {
 
   // "%" a trophy (the game is the best of its table), "&" a medal (a place on the list).
   void showTrophy(QChar glyph);
+  // Sets the caption in the largest font size up to `largestPixelSize` that fits the label.
+  static void fitText(TextLabel* label, const QString& caption, int largestPixelSize);
 
   TextLabel* lblLRec = nullptr;
   TextLabel* lblLPoz = nullptr;

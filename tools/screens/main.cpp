@@ -12,6 +12,8 @@
 
 #include "app/GameServices.h"
 #include "app/Shell.h"
+#include "game/Game.h"
+#include "game/GamePage.h"
 #include "platform/NullPlatform.h"
 #include "players/DateEdit.h"
 #include "ui/MessagePanels.h"
@@ -24,8 +26,8 @@ namespace {
 
 class Screens {
  public:
-  Screens(Shell& shell, QDir out)
-      : m_shell(shell), m_main(shell.mainFrm()), m_out(std::move(out)) {}
+  Screens(Shell& shell, GameServices& services, QDir out)
+      : m_shell(shell), m_services(services), m_main(shell.mainFrm()), m_out(std::move(out)) {}
 
   void save(const char* name) {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
@@ -36,6 +38,26 @@ class Screens {
   }
   void set(const char* field, const QString& text) {
     m_main.control<QLineEdit>(QString::fromLatin1(field))->setText(text);
+  }
+
+  // A game of the logged-in player, without lifelines or sound: the first question, a
+  // pre-selected answer, the verdict's banner, then a wrong answer and the result page.
+  void playGame() {
+    OptionFlags& flags = m_services.state().flags;
+    flags.Kou = false;
+    flags.Dzw = false;
+    m_shell.handlers().run(QStringLiteral("StartGame"));
+    save("game-question");
+    GamePage& page = m_services.game().page();
+    const int correct = m_services.state().question.CurrentQuestion.Correct;
+    QTest::mouseClick(page.answer(correct).label, Qt::LeftButton);
+    save("game-preselected");
+    QTest::mouseClick(page.answer(correct).label, Qt::LeftButton);
+    save("game-second-question");
+    const int wrong = m_services.state().question.CurrentQuestion.Correct % 4 + 1;
+    QTest::mouseClick(page.answer(wrong).label, Qt::LeftButton);
+    QTest::mouseClick(page.answer(wrong).label, Qt::LeftButton);
+    save("result");
   }
 
   void run() {
@@ -81,6 +103,8 @@ class Screens {
     save("yesno-panel");
     m_shell.panels().hideYesNo();
 
+    playGame();
+
     // The whole desktop: pattern bands, the "X" and the main window.
     m_shell.bgFrm().imgBG->show();
     m_shell.bgFrm().btnClose->show();
@@ -90,6 +114,7 @@ class Screens {
 
  private:
   Shell& m_shell;
+  GameServices& m_services;
   TMainFrm& m_main;
   QDir m_out;
 };
@@ -111,7 +136,7 @@ int main(int argc, char** argv) {
   QFile::copy(QDir(args[1]).filePath(QStringLiteral("Pytania.pFK")),
               gameDir.filePath(QStringLiteral("Pytania.pFK")));
   if (!shell.afterApplication(gameDir.path())) return 1;
-  Screens(shell, QDir(args[2])).run();
+  Screens(shell, services, QDir(args[2])).run();
   shell.FormDestroy();
   return 0;
 }
