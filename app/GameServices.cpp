@@ -41,7 +41,9 @@ GameServices::GameServices() = default;
 GameServices::~GameServices() = default;
 
 void GameServices::createSoundThread() {
-  m_sound = std::make_unique<Sound>(std::make_unique<SdlAudioOutput>(), m_pacing, m_state.flags,
+  std::unique_ptr<AudioOutput> output =
+      m_makeAudio ? m_makeAudio() : std::make_unique<SdlAudioOutput>();
+  m_sound = std::make_unique<Sound>(std::move(output), m_pacing, m_state.flags,
                                     [this] { return musicForLevel(m_state.progress.Level); });
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/SharedState.h"
 #include "ui/Pacing.h"
 #include "ui/ShellServices.h"
 
+class AudioOutput;
 class DataFile;
 class Game;
 class GameEnd;
@@ -29,6 +31,12 @@ class GameServices : public ShellServices {
  public:
   GameServices();
   ~GameServices() override;
+
+  // Where the sound is heard: the desktop's sound card unless a test gives an output of its
+  // own. Set before start-up.
+  void setAudioOutput(std::function<std::unique_ptr<AudioOutput>()> make) {
+    m_makeAudio = std::move(make);
+  }
 
   void buildScreens(ShellParts& parts) override;
   void releaseScreens() override;
@@ -64,6 +72,7 @@ class GameServices : public ShellServices {
   void addPendingHandlers(ShellParts& parts);
   void buildGame(ShellParts& parts);
 
+  std::function<std::unique_ptr<AudioOutput>()> m_makeAudio;
   const AppContext* m_context = nullptr;
   SharedState m_state;
   PacingRelay m_pacing;

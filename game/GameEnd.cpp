@@ -13,6 +13,7 @@
 #include "platform/SystemPlatform.h"
 #include "players/GameDuration.h"
 #include "players/PlayerSession.h"
+#include "players/Profile.h"
 #include "players/Records.h"
 #include "stats/PlayerStats.h"
 #include "ui/ControlLock.h"
@@ -108,10 +109,14 @@ void GameEnd::EndGame(const QString& outcome, const QString& amountText, int won
   restoreSavedLamps();
 }
 
-void GameEnd::edtLNameChange() {
+bool GameEnd::acceptableRecordName(const QString& name) {
   static const QRegularExpression latinLetter(QStringLiteral("[A-Za-z]"));
-  const QString text = m_page->edtLName->text();
-  m_page->btnLOk->setEnabled(!text.isEmpty() && text.contains(latinLetter));
+  // Only a name the data file gives back exactly as typed: the records show what was typed.
+  return !name.isEmpty() && name.contains(latinLetter) && isStorableValue(name);
+}
+
+void GameEnd::edtLNameChange() {
+  m_page->btnLOk->setEnabled(acceptableRecordName(m_page->edtLName->text()));
 }
 
 void GameEnd::btnLOkClick() {

@@ -57,6 +57,8 @@ class GameEnd {
   // The lock-key lights as they were when the game was set up.
   void restoreSavedLamps();
 
+  // A name the anonymous player may enter the records under.
+  static bool acceptableRecordName(const QString& name);
   // A duration as the result page shows it.
   static QString longTimeText(const QTime& time);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <numeric>
 
 #include "game/Game.h"
@@ -9,9 +10,11 @@
 #include "game/Ladder.h"
 #include "game/ResultPage.h"
 #include "media/Movies.h"
+#include "media/Sound.h"
 #include "players/Records.h"
 #include "stats/PlayerStats.h"
 #include "storage/Cp1250.h"
+#include "tests/media/ScriptedOutput.h"
 #include "tests/support/GameHarness.h"
 #include "ui/InputGate.h"
 #include "ui/Lifetime.h"
@@ -21,12 +24,19 @@
 
 namespace {
 
-// A virtual clock that can ask the game to quit at a given pause.
+// A virtual clock that can ask the game to quit, or let the player act, at a given pause.
 struct TestPacing : VirtualPacing {
   int quitAtPause = -1;
+  int actAtPause = -1;
+  std::function<void()> act;
+  // Real time given to the sound thread at every pause, for the tests that listen to it.
+  std::chrono::milliseconds realTime{0};
   void Pause(int ms) override {
     VirtualPacing::Pause(ms);
-    if (static_cast<int>(pauses.size()) == quitAtPause) lifetime::requestTermination();
+    std::this_thread::sleep_for(realTime);
+    const int n = static_cast<int>(pauses.size());
+    if (n == quitAtPause) lifetime::requestTermination();
+    if (n == actAtPause && act) act();
   }
 };
 
@@ -48,6 +58,14 @@ class GameFlowTest : public testing::Test, public GameHarness {
  protected:
   void SetUp() override {
     writeFile("Pytania.pFK", questionsFile());
+    services.setAudioOutput([this] {
+      auto output = std::make_unique<ScriptedOutput>();
+      for (const char* clip : {"dobra_przed", "dobra_gwara", "dobra_po", "zaznacz", "ODP_ZUA",
+                               "REZ_OKLASKI", "REZ_MUZA"})
+        output->setDuration(QString::fromLatin1(clip), std::chrono::milliseconds(5));
+      audio = output.get();
+      return output;
+    });
     shell.setPacingFactory([this](InputGate&) {
       auto p = std::make_unique<TestPacing>();
       pacing = p.get();
@@ -59,7 +77,7 @@ class GameFlowTest : public testing::Test, public GameHarness {
     ASSERT_TRUE(start());
     services.session().CurrentPlayer.name = player;
     OptionFlags& f = services.state().flags;
-    f.Dzw = false;  // the sound thread has no device here; the sound test turns it on
+    f.Dzw = false;  // the sound tests turn it on
     f.Kou = false;
   }
   void play() {
@@ -92,7 +110,28 @@ class GameFlowTest : public testing::Test, public GameHarness {
         "[QJan]\r\nImi=Jan\r\nMie=Opole\r\nUro=80-01-02 00:00:00\r\nPue=M\r\nHas=\r\n");
   }
 
+  // The clips played so far, upper case, each run of repeats counted once.
+  QStringList clips() {
+    QStringList names;
+    for (const ScriptedOutput::Play& play : audio->plays())
+      if (names.isEmpty() || names.back() != play.name.toUpper()) names << play.name.toUpper();
+    return names;
+  }
+
+  // The virtual clock does not give the sound thread the time the real pauses give it: wait
+  // until it plays `clip`, as it would long before the next step.
+  bool waitForClip(const QString& clip) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (std::chrono::steady_clock::now() < deadline) {
+      const auto plays = audio->plays();
+      if (!plays.empty() && plays.back().name.toUpper() == clip) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+  }
+
   TestPacing* pacing = nullptr;
+  ScriptedOutput* audio = nullptr;
 };
 
 TEST_F(GameFlowTest, TheFirstQuestionIsRevealedAnswerByAnswer) {
@@ -359,6 +398,107 @@ TEST_F(GameFlowTest, QuittingDuringASequenceCutsItShort) {
   answer(wrong());
   EXPECT_EQ(main().shownPage(), u"tsGra") << "the game did not go on to its end";
   EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).Games, 0);
+}
+
+TEST_F(GameFlowTest, WithSoundEachStepPlaysItsClipsInOrder) {
+  startAs(QStringLiteral("Jan"), janData());
+  OptionFlags& f = services.state().flags;
+  f.Dzw = true;
+  f.Akc = false;
+  pacing->realTime = std::chrono::milliseconds(20);
+  play();
+  while (level() < 6) {
+    ASSERT_TRUE(waitForClip(level() <= 5 ? QStringLiteral("MUSIC_1") : QStringLiteral("MUSIC_2")));
+    answer(correct());
+  }
+  ASSERT_TRUE(waitForClip(QStringLiteral("MUSIC_2")));
+  answer(wrong());
+  EXPECT_EQ(clips(), (QStringList{"MUSIC_1", "DOBRA_PRZED", "MUSIC_1", "DOBRA_PRZED", "MUSIC_1",
+                                  "DOBRA_PRZED", "MUSIC_1", "DOBRA_PRZED", "MUSIC_1", "DOBRA_GWARA",
+                                  "MUSIC_2", "ZAZNACZ", "ODP_ZUA"}));
+  EXPECT_FALSE(services.sound().sfx().running()) << "the end of the game stops the sound";
+}
+
+TEST_F(GameFlowTest, AResignationWithSoundApplaudsThenPlaysItsMusic) {
+  startAs(QStringLiteral("Jan"), janData());
+  OptionFlags& f = services.state().flags;
+  f.Dzw = true;
+  f.Akc = false;
+  f.Rez = true;
+  pacing->realTime = std::chrono::milliseconds(20);
+  play();
+  climbTo(8);
+  const size_t before = pacing->pauses.size();
+  const int plays = static_cast<int>(audio->plays().size());
+  pacing->actAtPause = static_cast<int>(before) + 1;  // the applause is on during the blinking
+  pacing->act = [&] { EXPECT_TRUE(waitForClip(QStringLiteral("REZ_OKLASKI"))); };
+  QTest::mouseClick(page().lblRez, Qt::LeftButton);
+  std::vector<int> expected(10, 300);
+  expected.push_back(8800);
+  EXPECT_EQ(pausesSince(before), expected);
+  EXPECT_EQ(page().hostPose(), 4);
+  QStringList after;
+  for (size_t i = static_cast<size_t>(plays); i < audio->plays().size(); ++i)
+    if (after.isEmpty() || after.back() != audio->plays()[i].name) after << audio->plays()[i].name;
+  EXPECT_EQ(after, (QStringList{"REZ_OKLASKI", "REZ_MUZA"}));
+  EXPECT_EQ(caption(result().lblWonCash), u"4 000 dolarów");
+  EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).Resigned, 1);
+}
+
+TEST_F(GameFlowTest, WithoutSoundNothingIsPlayedAndThePausesStayTheSame) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  climbTo(7);
+  const size_t before = pacing->pauses.size();
+  answer(correct());
+  EXPECT_EQ(pausesSince(before),
+            (std::vector<int>{1500, 300, 300, 300, 300, 300, 300, 1000, 1000, 700, 800, 800, 800}))
+      << "no zaznacz before the suspense, no waiting on clips";
+  EXPECT_TRUE(audio->plays().empty());
+}
+
+TEST_F(GameFlowTest, ClicksDuringASequenceAreDroppedNotQueued) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = true;
+  play();
+  const int target = correct();
+  const int other = target % 4 + 1;
+  pacing->actAtPause = static_cast<int>(pacing->pauses.size()) + 1;  // during the suspense
+  pacing->act = [&] {
+    QTest::mouseClick(page().answer(other).label, Qt::LeftButton);
+    QTest::mouseClick(page().answer(other).label, Qt::LeftButton);
+    QTest::mouseClick(page().lblRez, Qt::LeftButton);
+  };
+  answer(target);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(level(), 2) << "exactly one step up";
+  EXPECT_EQ(main().shownPage(), u"tsGra");
+  for (int k = 1; k <= 4; ++k) EXPECT_FALSE(GamePage::highlighted(page().answer(k).fill)) << k;
+}
+
+TEST_F(GameFlowTest, TheAskedListsRememberEveryQuestionShown) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  climbTo(3);
+  answer(wrong());
+  const QString data = dataText();
+  for (int step = 1; step <= 3; ++step)
+    EXPECT_TRUE(data.contains(QRegularExpression(QStringLiteral("\\nL%1=[12]\\|").arg(step))))
+        << step;
+  EXPECT_FALSE(data.contains(QStringLiteral("L4=")));
+}
+
+TEST_F(GameFlowTest, AnAnonymousNameMustComeBackFromTheFileAsTyped) {
+  EXPECT_TRUE(GameEnd::acceptableRecordName(QStringLiteral("Ala1")));
+  EXPECT_TRUE(GameEnd::acceptableRecordName(QString::fromUtf8("Żaneta")));
+  EXPECT_FALSE(GameEnd::acceptableRecordName(QStringLiteral("123"))) << "no letter A-Z";
+  EXPECT_FALSE(GameEnd::acceptableRecordName(QStringLiteral(" Ala")));
+  EXPECT_FALSE(GameEnd::acceptableRecordName(QStringLiteral("Ala ")));
+  EXPECT_FALSE(GameEnd::acceptableRecordName(QString::fromUtf8("Ala \u263A")));
+  EXPECT_FALSE(GameEnd::acceptableRecordName(QStringLiteral("Ala\tKot")));
+  EXPECT_FALSE(GameEnd::acceptableRecordName(QString()));
 }
 
 TEST_F(GameFlowTest, TheDurationIsShownAsHoursMinutesAndSeconds) {
