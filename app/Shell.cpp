@@ -178,6 +178,8 @@ void Shell::btnCloseClick() {
 void Shell::FormDestroy() {
   if (m_destroyed) return;
   m_destroyed = true;
+  // A game cut short (a signal, a closed terminal) gives the lock-key lights back as well.
+  m_services.restoreSavedLamps();
   m_platform.SetScreenMode(m_context.ScreenSizeAtStart.width, m_context.ScreenSizeAtStart.height);
   // Before AppDir is known there is nothing of ours to delete (and no folder to delete it in).
   if (!m_context.AppDir.isEmpty())

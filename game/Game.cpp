@@ -92,6 +92,7 @@ void Game::GameShow() {
   m_page->paintResignationFace(m_.menu.buttonFace());
   m_page->placeBanner();
   g.GameStartTime = m_.now();
+  g.InGame = true;
 }
 
 void Game::startFirstQuestion() {

@@ -107,6 +107,8 @@ void GameEnd::EndGame(const QString& outcome, const QString& amountText, int won
     }
   }
   restoreSavedLamps();
+  // A name still to be typed: the game is over all the same, the lights are the player's.
+  m_.progress.InGame = false;
 }
 
 bool GameEnd::acceptableRecordName(const QString& name) {
@@ -126,6 +128,7 @@ void GameEnd::btnLOkClick() {
 }
 
 void GameEnd::restoreSavedLamps() {
+  if (!m_.progress.InGame) return;
   const platform::LockKeyStates& lamps = m_.progress.SavedLamps;
   m_.desktop.SetLockKeys(lamps.num, lamps.caps, lamps.scroll);
 }

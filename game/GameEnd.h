@@ -39,7 +39,7 @@ class GameEnd {
     Sound& sound;
     const OptionFlags& flags;
     const PlayerSession& session;
-    const GameProgress& progress;
+    GameProgress& progress;
     const StatsStore& stats;
     const RecordsStore& records;
     platform::SystemPlatform& desktop;
@@ -54,7 +54,7 @@ class GameEnd {
   void EndGame(const QString& outcome, const QString& amountText, int wonLevel);
   void edtLNameChange();
   void btnLOkClick();
-  // The lock-key lights as they were when the game was set up.
+  // The lock-key lights as they were when the game was set up, if a game is on.
   void restoreSavedLamps();
 
   // A name the anonymous player may enter the records under.

@@ -15,5 +15,7 @@ struct GameProgress {
   QDateTime GameStartTime;
   // The player's own Num Lock, Caps Lock and Scroll Lock, given back when the game ends.
   platform::LockKeyStates SavedLamps;
-  bool FiftyFiftyUsed = false;  // on the question on screen
+  bool FiftyFiftyUsed = false;
+  // From the set-up of a game to its end: the lock-key lights are the game's meanwhile.
+  bool InGame = false;  // on the question on screen
 };

@@ -390,6 +390,26 @@ TEST_F(GameFlowTest, TheLockLightsComeBackWhenTheGameEnds) {
   EXPECT_EQ(desktop.locks, (platform::LockKeyStates{1, 0, 1}));
 }
 
+TEST_F(GameFlowTest, AGameCutShortGivesTheLightsBackAtShutdown) {
+  desktop.locks = {1, 0, 1};
+  startAs(QStringLiteral("Jan"), janData());
+  play();
+  desktop.locks = {0, 1, 0};
+  shell.FormDestroy();
+  EXPECT_EQ(desktop.locks, (platform::LockKeyStates{1, 0, 1}));
+}
+
+TEST_F(GameFlowTest, AfterTheGameTheLightsAreLeftAlone) {
+  desktop.locks = {1, 0, 1};
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  answer(wrong());
+  desktop.locks = {0, 0, 1};  // the player's own change after the game
+  shell.FormDestroy();
+  EXPECT_EQ(desktop.locks, (platform::LockKeyStates{0, 0, 1}));
+}
+
 TEST_F(GameFlowTest, QuittingDuringASequenceCutsItShort) {
   startAs(QStringLiteral("Jan"), janData());
   services.state().flags.Akc = false;
