@@ -7,6 +7,7 @@
 #include "game/GameEnd.h"
 #include "game/LifelineHooks.h"
 #include "game/MusicChoice.h"
+#include "lifelines/Lifelines.h"
 #include "media/Movies.h"
 #include "media/SdlAudioOutput.h"
 #include "media/Sound.h"
@@ -27,12 +28,13 @@
 
 namespace {
 
-// Stands for the lifelines until they are part of the game.
-class PendingLifelines : public LifelineHooks {
+// The game is built before the lifelines that need it; it reaches them through this.
+class LifelinesRelay : public LifelineHooks {
  public:
-  void resetForGame(bool) override { pending::reached("resetLifelines"); }
-  void ShowLifelineLeds() override { pending::reached("ShowLifelineLeds"); }
-  void hidePanels() override { pending::reached("hideLifelinePanels"); }
+  LifelineHooks* target = nullptr;
+  void resetForGame(bool on) override { target->resetForGame(on); }
+  void ShowLifelineLeds() override { target->ShowLifelineLeds(); }
+  void hidePanels() override { target->hidePanels(); }
 };
 
 }  // namespace
@@ -86,14 +88,21 @@ void GameServices::buildGame(ShellParts& parts) {
   auto now = [] { return QDateTime::currentDateTime(); };
   m_stats = std::make_unique<StatsStore>(files);
   m_records = std::make_unique<RecordsStore>(files, now);
-  m_lifelines = std::make_unique<PendingLifelines>();
+  auto relay = std::make_unique<LifelinesRelay>();
+  LifelinesRelay& lifelines = *relay;
+  m_relay = std::move(relay);
   m_gameEnd = std::make_unique<GameEnd>(
       GameEnd::Needs{parts.form, parts.handlers, *m_movies, *m_sound, m_state.flags,
                      m_state.session, m_state.progress, *m_stats, *m_records, parts.platform, now});
-  m_game = std::make_unique<Game>(
-      Game::Needs{parts.form, parts.handlers, parts.pacing, parts.gate, *m_sound, *m_movies,
-                  *m_bank, m_state.question, m_state.progress, m_state.flags, parts.platform,
-                  parts.menu, *m_lifelines, *m_random, *m_gameEnd, now});
+  m_game = std::make_unique<Game>(Game::Needs{parts.form, parts.handlers, parts.pacing, parts.gate,
+                                              *m_sound, *m_movies, *m_bank, m_state.question,
+                                              m_state.progress, m_state.flags, parts.platform,
+                                              parts.menu, lifelines, *m_random, *m_gameEnd, now});
+  m_lifelines = std::make_unique<Lifelines>(
+      Lifelines::Needs{parts.form, parts.handlers, parts.pacing, parts.gate, *m_sound, *m_game,
+                       m_state.question, m_state.progress, m_state.flags, m_state.session, *m_stats,
+                       parts.platform, parts.panels, parts.menu, *m_random, parts.context});
+  lifelines.target = m_lifelines.get();
 }
 
 void GameServices::addPendingHandlers(ShellParts& parts) {
@@ -103,9 +112,10 @@ void GameServices::addPendingHandlers(ShellParts& parts) {
 void GameServices::releaseScreens() {
   m_pacing.setTarget(nullptr);
   if (m_sound) m_sound->SetMusic(false);
+  m_lifelines.reset();
   m_game.reset();
   m_gameEnd.reset();
-  m_lifelines.reset();
+  m_relay.reset();
   m_records.reset();
   m_stats.reset();
   m_startCheck.reset();

@@ -12,6 +12,7 @@ class DataFile;
 class Game;
 class GameEnd;
 class LifelineHooks;
+class Lifelines;
 class RecordsStore;
 class StatsStore;
 class Movies;
@@ -62,6 +63,7 @@ class GameServices : public ShellServices {
   QuestionBank& questionBank() { return *m_bank; }
   Sound& sound() { return *m_sound; }
   Game& game() { return *m_game; }
+  Lifelines& lifelines() { return *m_lifelines; }
   GameEnd& gameEnd() { return *m_gameEnd; }
   const RecordsStore& records() const { return *m_records; }
   const StatsStore& stats() const { return *m_stats; }
@@ -87,7 +89,8 @@ class GameServices : public ShellServices {
   std::unique_ptr<StartCheck> m_startCheck;
   std::unique_ptr<StatsStore> m_stats;
   std::unique_ptr<RecordsStore> m_records;
-  std::unique_ptr<LifelineHooks> m_lifelines;
+  std::unique_ptr<LifelineHooks> m_relay;
+  std::unique_ptr<Lifelines> m_lifelines;
   std::unique_ptr<GameEnd> m_gameEnd;
   std::unique_ptr<Game> m_game;
 };

@@ -10,23 +10,16 @@ namespace pending {
 
 // Handlers run by name.
 inline constexpr const char* Handlers[] = {
-    "OpenFriendsChoice",  // the friends choice
-    "btnCOkClick",        // the friends choice
-    "btnCStartClick",     // the friends choice
-    "ShowLifelineLeds",   // the lifelines
-    "btnRecClick",        // the records screen
-    "btnRHideClick",      // the records screen
-    "btnYesClick",        // the records screen: clearing
-    "btnNoClick",         // the records screen: clearing
-    "btnStatsClick",      // the statistics screen
+    "btnRecClick",    // the records screen
+    "btnRHideClick",  // the records screen
+    "btnYesClick",    // the records screen: clearing
+    "btnNoClick",     // the records screen: clearing
+    "btnStatsClick",  // the statistics screen
 };
 
 // Operations of the shell's services, and events between subsystems.
 inline constexpr const char* Services[] = {
     "ShowRecordsSidePanel",  // the records screen
-    "resetLifelines",        // the lifelines: a new game
-    "ShowLifelineLeds",      // the lifelines: the lock-key lights
-    "hideLifelinePanels",    // the lifelines: the chart and the phone panel
 };
 
 bool isListed(const QString& name);

@@ -85,6 +85,7 @@ void Game::GameShow() {
   m_page->showWonCaption(false);
   m_.lifelines.resetForGame(m_.flags.Kou);
   g.SavedLamps = m_.desktop.readLockKeys();
+  g.InGame = true;
   if (m_.flags.Kou) m_.lifelines.ShowLifelineLeds();
   g.Level = 1;
   g.FiftyFiftyUsed = false;
@@ -92,7 +93,6 @@ void Game::GameShow() {
   m_page->paintResignationFace(m_.menu.buttonFace());
   m_page->placeBanner();
   g.GameStartTime = m_.now();
-  g.InGame = true;
 }
 
 void Game::startFirstQuestion() {

@@ -76,7 +76,10 @@ void GameEnd::EndGame(const QString& outcome, const QString& amountText, int won
   const QTime duration = GameDuration(end, m_.progress.GameStartTime);
   ResultPage::fitText(m_page->lblWonCash, amountText + QStringLiteral(" dolarów"), 53);
   m_page->lblStatus->setCaption(outcome);
-  m_page->lblTime->setCaption(longTimeText(duration));
+  // A game of a day or more shows its real length, not a time of day.
+  const bool dayOrMore = m_.progress.GameStartTime.secsTo(end) >= 24 * 60 * 60;
+  m_page->lblTime->setCaption(dayOrMore ? gameLengthText(end, m_.progress.GameStartTime)
+                                        : longTimeText(duration));
   showRecordHolder(true);
   m_page->rysPuchar->hide();
   m_.movies.EnsureResultMoviePlaying();
@@ -106,9 +109,8 @@ void GameEnd::EndGame(const QString& outcome, const QString& amountText, int won
       m_page->showTrophy(best ? QChar(u'%') : QChar(u'&'));
     }
   }
+  // A name still to be typed or not, the game is over: the lights are the player's again.
   restoreSavedLamps();
-  // A name still to be typed: the game is over all the same, the lights are the player's.
-  m_.progress.InGame = false;
 }
 
 bool GameEnd::acceptableRecordName(const QString& name) {
@@ -129,6 +131,7 @@ void GameEnd::btnLOkClick() {
 
 void GameEnd::restoreSavedLamps() {
   if (!m_.progress.InGame) return;
+  m_.progress.InGame = false;
   const platform::LockKeyStates& lamps = m_.progress.SavedLamps;
   m_.desktop.SetLockKeys(lamps.num, lamps.caps, lamps.scroll);
 }

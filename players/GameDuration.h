@@ -8,8 +8,12 @@
 // How long a game took, as a time of day: whole hours, minutes within the hour and seconds
 // within the minute. The order of the two moments does not matter, so a clock set back during
 // a game gives no negative time. A time of day cannot hold 24 hours or more; such a game gives
-// 23:59:59.
+// its length modulo 24 hours, as the statistics total and the stored record times count it.
 QTime GameDuration(const QDateTime& end, const QDateTime& start);
+
+// The real length of the same game as "H:MM:SS", the hours not wrapped at a day and written
+// without a leading zero: "1:02:03", "25:00:03".
+QString gameLengthText(const QDateTime& end, const QDateTime& start);
 
 // A stored time text "hh:mm:ss". An hour of one digit ("1:02:03") is read as well, the form
 // some system time formats write. nullopt when the text is no time of day.

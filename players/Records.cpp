@@ -15,17 +15,32 @@ constexpr int TopLevel = 15;
 
 QString key(char16_t letter, int place) { return QChar(letter) + QString::number(place); }
 
-// Section names match without regard to case, so any spelling of the anonymous name is the
-// overall table; treating it as a player's own would insert the entry there twice.
+// Section names match without regard to case or spaces at their ends, so any such spelling of
+// the anonymous name is the overall table; treating it as a player's own would insert the
+// entry there twice.
 bool isOverallTable(const QString& owner) {
-  return owner.compare(AnonymousName, Qt::CaseInsensitive) == 0;
+  return owner.trimmed().compare(AnonymousName, Qt::CaseInsensitive) == 0;
 }
+
+bool isLadderLevel(int level) { return level >= 0 && level <= TopLevel; }
 
 // A level outside the ladder (a file edited by hand) reads as 0, so that no caller looks up a
 // ladder amount that does not exist.
 int readLevel(const IniFile& ini, const QString& section, const QString& key) {
   const int level = ini.readInteger(section, key, 0);
-  return level >= 0 && level <= TopLevel ? level : 0;
+  return isLadderLevel(level) ? level : 0;
+}
+
+// Only the outcome words, and the empty place's mark, are statuses; anything else would be
+// shown as the outcome of a game.
+bool isStatus(const QString& status) {
+  return status == u"Przegrana" || status == u"Rezygnacja" || status == u"Wygrana" ||
+         status == RecordEntry{}.status;
+}
+
+QString readStatus(const IniFile& ini, const QString& section, const QString& key) {
+  const QString status = ini.readString(section, key);
+  return isStatus(status) ? status : RecordEntry{}.status;
 }
 
 RecordEntry readEntry(const IniFile& ini, const QString& section, int place, const QDate& today) {
@@ -33,7 +48,7 @@ RecordEntry readEntry(const IniFile& ini, const QString& section, int place, con
   e.holder = ini.readString(section, key(u'N', place), e.holder);
   e.prizeLevel = readLevel(ini, section, key(u'P', place));
   e.lastQuestion = readLevel(ini, section, key(u'O', place));
-  e.status = ini.readString(section, key(u'S', place), e.status);
+  e.status = readStatus(ini, section, key(u'S', place));
   e.savedAt =
       parseDateTimeText(ini.readString(section, key(u'D', place)), today).value_or(e.savedAt);
   e.gameTime = parseTimeText(ini.readString(section, key(u'C', place))).value_or(e.gameTime);
@@ -73,6 +88,17 @@ QString storableHolder(const QString& name) {
   return out;
 }
 
+// The entry as it will read back: what the file would not give back is written as the
+// default it would read as.
+RecordEntry storable(const RecordEntry& entry) {
+  RecordEntry out = entry;
+  out.holder = storableHolder(entry.holder);
+  if (!isLadderLevel(out.lastQuestion)) out.lastQuestion = 0;
+  if (!isStatus(out.status)) out.status = RecordEntry{}.status;
+  if (!out.gameTime.isValid()) out.gameTime = RecordEntry{}.gameTime;
+  return out;
+}
+
 }  // namespace
 
 RecordsStore::RecordsStore(std::function<DataFile()> dataFile, std::function<QDateTime()> now)
@@ -97,8 +123,10 @@ RecordsTable RecordsStore::ReadTable(const QString& owner) const {
 }
 
 bool RecordsStore::InsertRecord(const QString& owner, const RecordEntry& entry) const {
-  RecordEntry stored = entry;
-  stored.holder = storableHolder(entry.holder);
+  // Stored, a level beyond the ladder would read as an empty place: such an entry, like one
+  // that won nothing, enters no table.
+  if (!isLadderLevel(entry.prizeLevel)) return true;
+  const RecordEntry stored = storable(entry);
   bool written = insertInto(owner, stored);
   // In a table kept in order, a lower place exists exactly when the entry beats place 15.
   if (!isOverallTable(owner)) written = insertInto(AnonymousName, stored) && written;
@@ -109,7 +137,8 @@ bool RecordsStore::InsertRecord(const QString& owner, const RecordEntry& entry) 
 bool RecordsStore::insertInto(const QString& owner, const RecordEntry& entry) const {
   const QString section = ProfileStore::sectionOf(owner);
   const QDate today = m_now().date();
-  return m_dataFile().cycle(
+  bool landed = true;
+  const bool stored = m_dataFile().cycle(
       [&](IniFile& ini) {
         RecordsTable table = readTable(ini, section, today);
         const auto at = std::find_if(table.begin(), table.end(), [&](const RecordEntry& e) {
@@ -120,8 +149,12 @@ bool RecordsStore::insertInto(const QString& owner, const RecordEntry& entry) co
         *at = entry;
         for (int place = 1; place <= RecordPlaces; ++place)
           writeEntry(ini, section, place, table[place - 1]);
+        // The INI text silently refuses a section name it cannot hold (a line break in the
+        // owner's name), and then nothing changed to be stored.
+        landed = ini.sectionExists(section);
       },
       DataFile::TestCopy::After);
+  return stored && landed;
 }
 
 bool RecordsStore::ClearRecords(const QString& owner) const {

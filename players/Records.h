@@ -9,12 +9,13 @@
 class DataFile;
 
 // One place of a records table. Keys in the owner's player section are the letter followed by
-// the place, "N1" to "C15".
+// the place, "N1" to "C15". A value the file holds that is none of those described below
+// (edited by hand or damaged) reads as the field's default.
 struct RecordEntry {
   QString holder = QStringLiteral("NIKT");                          // "N"
   int prizeLevel = 0;                                               // "P": ladder step won, 0-15
-  int lastQuestion = 0;                                             // "O": question on screen
-  QString status = QStringLiteral("-----");                         // "S": the outcome word
+  int lastQuestion = 0;                                             // "O": question on screen, 0-15
+  QString status = QStringLiteral("-----");                         // "S": outcome word or "-----"
   QDateTime savedAt = QDateTime(QDate(2011, 11, 11), QTime(0, 0));  // "D"
   QTime gameTime = QTime(0, 0);                                     // "C": the game's duration
 
@@ -38,7 +39,8 @@ class RecordsStore {
   RecordsTable ReadTable(const QString& owner) const;
   // Puts the entry behind every entry of an equal or higher level of the owner's table, when
   // there is a lower one. A named owner's entry also goes into the overall table when it beats
-  // place 15 there. False when a table could not be written.
+  // place 15 there. An entry whose level is off the ladder enters no table; its other fields
+  // are stored as they will read back. False when a table could not be written.
   bool InsertRecord(const QString& owner, const RecordEntry& entry) const;
   // Removes the fifteen places of the owner's table; the rest of the section stays.
   bool ClearRecords(const QString& owner) const;

@@ -33,7 +33,7 @@ struct PlayerStats {
 
 // The totals after one more finished game: the dollars won (the ladder amount of the level the
 // game ended with), its duration and its outcome word, "Przegrana", "Rezygnacja" or "Wygrana".
-// A total that would pass the largest stored number stays at it.
+// A total that would pass the largest stored number stays at it; none goes below 0.
 PlayerStats addFinishedGame(PlayerStats stats, const QString& outcome, int wonDollars,
                             const QTime& duration);
 
@@ -44,10 +44,11 @@ class StatsStore {
   explicit StatsStore(std::function<DataFile()> dataFile);
 
   // Any name, the anonymous player's too; what is missing or unreadable reads as 0 and
-  // 00:00:00.
+  // 00:00:00, and so does a negative count. A count too big to be stored reads as the largest
+  // stored number, the total having overflowed.
   PlayerStats LoadStats(const QString& name) const;
   // Writes all eighteen keys. The anonymous player keeps no statistics: nothing is written for
-  // him. False when the file could not be written.
+  // him. False when the file could not be written, or the name cannot name a section.
   bool SaveStats(const QString& name, const PlayerStats& stats) const;
 
  private:

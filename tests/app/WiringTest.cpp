@@ -72,11 +72,6 @@ TEST_F(WiringTest, PendingOperationsStillReachNothing) {
     const int before = pending::timesReached(service);
     if (service == u"ShowRecordsSidePanel") {
       services.ShowRecordsSidePanel(true);
-    } else if (service == u"resetLifelines" || service == u"hideLifelinePanels") {
-      services.game().GameShow();  // a new game resets the lifelines and closes their panels
-    } else if (service == u"ShowLifelineLeds") {
-      services.state().flags.Kou = true;
-      services.game().GameShow();
     } else {
       ADD_FAILURE() << "no way to reach " << name << " here: add it";
     }

@@ -13,9 +13,9 @@ seconds=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DFORTUNIAK_FUZZ=ON >/dev/null
-cmake --build "$build" --target fuzz_ini fuzz_scramble fuzz_webp
+cmake --build "$build" --target fuzz_ini fuzz_scramble fuzz_records fuzz_webp
 
-for name in ini scramble webp; do
+for name in ini scramble records webp; do
   work="$build/fuzz-runs/$name"
   mkdir -p "$work/corpus"
   echo "== fuzz_$name, ${seconds} s =="

@@ -15,7 +15,7 @@
 #include "stats/PlayerStats.h"
 #include "storage/Cp1250.h"
 #include "tests/media/ScriptedOutput.h"
-#include "tests/support/GameHarness.h"
+#include "tests/support/PlayHarness.h"
 #include "ui/InputGate.h"
 #include "ui/Lifetime.h"
 #include "ui/Theme.h"
@@ -24,115 +24,7 @@
 
 namespace {
 
-// A virtual clock that can ask the game to quit, or let the player act, at a given pause.
-struct TestPacing : VirtualPacing {
-  int quitAtPause = -1;
-  int actAtPause = -1;
-  std::function<void()> act;
-  // Real time given to the sound thread at every pause, for the tests that listen to it.
-  std::chrono::milliseconds realTime{0};
-  void Pause(int ms) override {
-    VirtualPacing::Pause(ms);
-    std::this_thread::sleep_for(realTime);
-    const int n = static_cast<int>(pauses.size());
-    if (n == quitAtPause) lifetime::requestTermination();
-    if (n == actAtPause && act) act();
-  }
-};
-
-// Two good questions on every level; the correct answer is stored first, fifty-fifty removes
-// the second and third.
-QByteArray questionsFile() {
-  QString ini;
-  for (int level = 1; level <= 15; ++level)
-    for (int n = 1; n <= 2; ++n)
-      ini += QStringLiteral(
-                 "[%1;%2]\r\nP=Pytanie %1 za poziom %2?\r\nA=Dobra %2\r\nB=Zła B\r\nC=Zła C\r\n"
-                 "D=Zła D\r\nG=1\r\n1=2\r\n2=3\r\n6=70\r\n7=10\r\n8=10\r\n9=10\r\nT=1\r\n")
-                 .arg(n)
-                 .arg(level);
-  return scrambleText(*toCp1250(ini));
-}
-
-class GameFlowTest : public testing::Test, public GameHarness {
- protected:
-  void SetUp() override {
-    writeFile("Pytania.pFK", questionsFile());
-    services.setAudioOutput([this] {
-      auto output = std::make_unique<ScriptedOutput>();
-      for (const char* clip : {"dobra_przed", "dobra_gwara", "dobra_po", "zaznacz", "ODP_ZUA",
-                               "REZ_OKLASKI", "REZ_MUZA"})
-        output->setDuration(QString::fromLatin1(clip), std::chrono::milliseconds(5));
-      audio = output.get();
-      return output;
-    });
-    shell.setPacingFactory([this](InputGate&) {
-      auto p = std::make_unique<TestPacing>();
-      pacing = p.get();
-      return p;
-    });
-  }
-  void startAs(const QString& player, const QString& data = {}) {
-    if (!data.isEmpty()) writeData(data);
-    ASSERT_TRUE(start());
-    services.session().CurrentPlayer.name = player;
-    OptionFlags& f = services.state().flags;
-    f.Dzw = false;  // the sound tests turn it on
-    f.Kou = false;
-  }
-  void play() {
-    shell.handlers().run(QStringLiteral("StartGame"));
-    ASSERT_EQ(main().shownPage(), u"tsGra");
-  }
-  GamePage& page() { return services.game().page(); }
-  ResultPage& result() { return services.gameEnd().page(); }
-  int correct() { return services.state().question.CurrentQuestion.Correct; }
-  int level() { return services.state().progress.Level; }
-  int wrong() { return correct() % 4 + 1; }
-  // Clicks the text of an answer, as many times as the confirmation needs.
-  void answer(int position) {
-    QWidget* label = page().answer(position).label;
-    QTest::mouseClick(label, Qt::LeftButton);
-    if (page().answer(position).fill == theme::LightOrange)
-      QTest::mouseClick(label, Qt::LeftButton);
-  }
-  void climbTo(int target) {
-    while (level() < target) answer(correct());
-  }
-  QString caption(TextLabel* label) { return label->caption(); }
-  std::vector<int> pausesSince(size_t from) {
-    return {pacing->pauses.begin() + static_cast<long>(from), pacing->pauses.end()};
-  }
-  int sum(const std::vector<int>& v) { return std::accumulate(v.begin(), v.end(), 0); }
-
-  static QString janData() {
-    return QStringLiteral(
-        "[QJan]\r\nImi=Jan\r\nMie=Opole\r\nUro=80-01-02 00:00:00\r\nPue=M\r\nHas=\r\n");
-  }
-
-  // The clips played so far, upper case, each run of repeats counted once.
-  QStringList clips() {
-    QStringList names;
-    for (const ScriptedOutput::Play& play : audio->plays())
-      if (names.isEmpty() || names.back() != play.name.toUpper()) names << play.name.toUpper();
-    return names;
-  }
-
-  // The virtual clock does not give the sound thread the time the real pauses give it: wait
-  // until it plays `clip`, as it would long before the next step.
-  bool waitForClip(const QString& clip) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (std::chrono::steady_clock::now() < deadline) {
-      const auto plays = audio->plays();
-      if (!plays.empty() && plays.back().name.toUpper() == clip) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return false;
-  }
-
-  TestPacing* pacing = nullptr;
-  ScriptedOutput* audio = nullptr;
-};
+using GameFlowTest = PlayHarness;
 
 TEST_F(GameFlowTest, TheFirstQuestionIsRevealedAnswerByAnswer) {
   startAs(QStringLiteral("Jan"), janData());
@@ -519,6 +411,17 @@ TEST_F(GameFlowTest, AnAnonymousNameMustComeBackFromTheFileAsTyped) {
   EXPECT_FALSE(GameEnd::acceptableRecordName(QString::fromUtf8("Ala \u263A")));
   EXPECT_FALSE(GameEnd::acceptableRecordName(QStringLiteral("Ala\tKot")));
   EXPECT_FALSE(GameEnd::acceptableRecordName(QString()));
+}
+
+TEST_F(GameFlowTest, AGameOfADayOrMoreShowsItsRealLength) {
+  startAs(QStringLiteral("Jan"), janData());
+  services.state().flags.Akc = false;
+  play();
+  services.state().progress.GameStartTime = QDateTime::currentDateTime().addSecs(-(25 * 3600 + 3));
+  answer(wrong());
+  EXPECT_EQ(result().lblTime->caption(), u"25:00:03");
+  EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).TotalTime, QTime(1, 0, 3))
+      << "the total is a time of day, as stored files keep it";
 }
 
 TEST_F(GameFlowTest, TheDurationIsShownAsHoursMinutesAndSeconds) {

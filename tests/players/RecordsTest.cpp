@@ -29,10 +29,27 @@ TEST(GameDurationTest, HoursMinutesWithinTheHourAndSecondsWithinTheMinute) {
   EXPECT_EQ(GameDuration(Start, Start.addSecs(3723)), QTime(1, 2, 3)) << "a clock set back";
 }
 
-TEST(GameDurationTest, ADayOrMoreIsTheLastSecondOfTheDay) {
+TEST(GameDurationTest, ADayOrMoreWrapsAsATimeOfDayWhileTheLengthTextKeepsItsHours) {
+  const QDateTime longGame = Start.addSecs(25 * 3600 + 3);
+  EXPECT_EQ(GameDuration(longGame, Start), QTime(1, 0, 3));
+  EXPECT_EQ(gameLengthText(longGame, Start), u8("25:00:03"));
+  EXPECT_EQ(GameDuration(Start, longGame), QTime(1, 0, 3)) << "a clock set back";
+  EXPECT_EQ(gameLengthText(Start, longGame), u8("25:00:03"));
+
   EXPECT_EQ(GameDuration(Start.addMSecs(86399999), Start), QTime(23, 59, 59));
-  EXPECT_EQ(GameDuration(Start.addSecs(86400), Start), QTime(23, 59, 59));
-  EXPECT_EQ(GameDuration(Start.addDays(3).addSecs(5), Start), QTime(23, 59, 59));
+  EXPECT_EQ(gameLengthText(Start.addMSecs(86399999), Start), u8("23:59:59"));
+  EXPECT_EQ(GameDuration(Start.addSecs(86400), Start), QTime(0, 0));
+  EXPECT_EQ(gameLengthText(Start.addSecs(86400), Start), u8("24:00:00"));
+  EXPECT_EQ(GameDuration(Start.addDays(400).addSecs(5), Start), QTime(0, 0, 5));
+  EXPECT_EQ(gameLengthText(Start.addDays(400).addSecs(5), Start), u8("9600:00:05"));
+}
+
+TEST(GameDurationTest, TheLengthTextHasNoLeadingZeroHour) {
+  EXPECT_EQ(gameLengthText(Start.addSecs(3723), Start), u8("1:02:03"));
+  EXPECT_EQ(gameLengthText(Start.addMSecs(3723999), Start), u8("1:02:03")) << "cut, not rounded";
+  EXPECT_EQ(gameLengthText(Start.addSecs(9 * 60 + 7), Start), u8("0:09:07"));
+  EXPECT_EQ(gameLengthText(Start, Start), u8("0:00:00"));
+  EXPECT_EQ(gameLengthText(Start.addSecs(10 * 3600 + 59), Start), u8("10:00:59"));
 }
 
 TEST(GameDurationTest, TimeTextsReadWithOneOrTwoHourDigits) {
@@ -143,6 +160,77 @@ TEST_F(RecordsTest, APlaceReadsEveryKeyAndFallsBackOnWhatIsUnreadable) {
   EXPECT_EQ(third.status, u8("-----"));
   EXPECT_EQ(third.savedAt, RecordEntry{}.savedAt);
   EXPECT_EQ(third.gameTime, QTime(0, 0));
+}
+
+TEST_F(RecordsTest, HostileValuesReadAsTheirKeysDefaults) {
+  writePlain(u8("[QJan]\r\n") + placeText(1, u8("A"), -1, 16, "wygrana", "26-13-01", "24:00:00") +
+             placeText(2, u8("B"), 16, -3, "Zwycięstwo", "26-02-30 12:00:00", "-1:00:00") +
+             placeText(3, u8("C"), 0x7fffffff, 99999, "", "26-01-01 25:00:00", "12:60:00") +
+             u8("P4=99999999999\r\nO4=0x10\r\nS4=Wygrana \r\n") +
+             u8("P5=0xF\r\nO5=15\r\nS5=Przegrana\r\nP6=15\r\nS6=Rezygnacja\r\nS7=-----\r\n"));
+  const RecordEntry none;
+  for (int place = 1; place <= 3; ++place) {
+    SCOPED_TRACE(place);
+    const RecordEntry e = store.ReadRecord(u8("Jan"), place);
+    EXPECT_EQ(e.prizeLevel, 0) << "no such ladder step";
+    EXPECT_EQ(e.lastQuestion, 0);
+    EXPECT_EQ(e.status, none.status) << "no outcome word";
+    EXPECT_EQ(e.savedAt, none.savedAt);
+    EXPECT_EQ(e.gameTime, none.gameTime);
+  }
+  const RecordEntry fourth = store.ReadRecord(u8("Jan"), 4);
+  EXPECT_EQ(fourth.prizeLevel, 0) << "too big for an integer";
+  EXPECT_EQ(fourth.lastQuestion, 0) << "0x10 is 16";
+  EXPECT_EQ(fourth.status, u8("Wygrana")) << "spaces around a value are no part of it";
+
+  const RecordEntry fifth = store.ReadRecord(u8("Jan"), 5);
+  EXPECT_EQ(fifth.prizeLevel, 15) << "the ends of the ladder are steps";
+  EXPECT_EQ(fifth.lastQuestion, 15);
+  EXPECT_EQ(fifth.status, u8("Przegrana"));
+  EXPECT_EQ(store.ReadRecord(u8("Jan"), 6).status, u8("Rezygnacja"));
+  EXPECT_EQ(store.ReadRecord(u8("Jan"), 7).status, none.status);
+
+  ASSERT_TRUE(store.InsertRecord(u8("Jan"), entry("X", 3)));
+  EXPECT_EQ(holders(u8("Jan")), u8("X3 NIKT15 NIKT15")) << "the hostile first place was empty";
+  for (const RecordEntry& e : store.ReadTable(u8("Jan")))
+    EXPECT_TRUE(e.prizeLevel >= 0 && e.prizeLevel <= 15 && e.lastQuestion >= 0 &&
+                e.lastQuestion <= 15);
+  EXPECT_FALSE(plainText().contains(u8("P2=16"))) << "written back as what they read as";
+  EXPECT_TRUE(plainText().contains(u8("P3=0\r\nO3=0\r\nS3=-----\r\n")));
+}
+
+TEST_F(RecordsTest, AnEntryIsStoredOnlyAsItWillReadBack) {
+  seed(u8("Gracz anonimowy"), {5});
+  const QString before = plainText();
+  for (int level : {-1, 16, 1000}) {
+    SCOPED_TRACE(level);
+    EXPECT_TRUE(store.InsertRecord(u8("Jan"), entry("X", level)));
+    EXPECT_EQ(plainText(), before) << "a level off the ladder enters no table";
+  }
+
+  RecordEntry odd = entry("Y", 4);
+  odd.lastQuestion = 40;
+  odd.status = u8("Zwycięstwo");
+  odd.gameTime = QTime();
+  ASSERT_TRUE(store.InsertRecord(u8("Gracz anonimowy"), odd));
+  RecordEntry expected = odd;
+  expected.lastQuestion = 0;
+  expected.status = u8("-----");
+  expected.gameTime = QTime(0, 0);
+  EXPECT_EQ(store.ReadRecord(u8("Gracz anonimowy"), 2), expected);
+  EXPECT_TRUE(
+      plainText().contains(u8("O2=0\r\nS2=-----\r\nD2=26-05-30 18:04:09\r\nC2=00:00:00\r\n")))
+      << "written as the defaults, not left for the reading to mend";
+}
+
+TEST_F(RecordsTest, AnOwnerWhoseSectionCannotBeWrittenFailsAndTheOverallTableOnceOnly) {
+  EXPECT_FALSE(store.InsertRecord(u8("Jan\nKowalski"), entry("Jan", 4)))
+      << "no section name holds a line break";
+  EXPECT_EQ(holders(u8("Gracz anonimowy")), u8("Jan4")) << "the overall table still takes it";
+
+  ASSERT_TRUE(store.InsertRecord(u8("Gracz anonimowy "), entry("Ola", 5)));
+  EXPECT_EQ(holders(u8("Gracz anonimowy")), u8("Ola5 Jan4"))
+      << "spaces at the end of a section name are no part of it";
 }
 
 TEST_F(RecordsTest, AnInsertionWritesAllFifteenPlacesInKeyOrder) {

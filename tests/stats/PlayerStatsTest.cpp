@@ -73,6 +73,28 @@ TEST_F(StatsStoreTest, MissingAndUnreadableValuesReadAsZeroAndMidnight) {
   EXPECT_EQ(store.LoadStats(u8("Gracz anonimowy")), PlayerStats{});
 }
 
+TEST_F(StatsStoreTest, NegativeCountsReadAsZeroAndOverflowedOnesAsTheLargest) {
+  writePlain(
+      "[QJan]\r\nSG_S=-5\r\nSG_I=99999999999\r\nSG_R=2147483647\r\nSG_P=2147483648\r\n"
+      "SG_M=0x80000000\r\nSF_1_W=-99999999999\r\nSF_1_D=0\r\nSF_1_Z=-0\r\n"
+      "SF_2_W=0x7FFFFFFF\r\nSF_2_D=+5\r\nSF_2_Z=12x\r\nSF_3_W=0x\r\nSF_3_D=0xG\r\n"
+      "SF_3_Z=-2147483648\r\nSF_4_W=00000000000000000000042\r\n");
+  constexpr int Largest = std::numeric_limits<int>::max();
+  const PlayerStats s = store.LoadStats(u8("Jan"));
+  EXPECT_EQ(s.TotalWon, 0);
+  EXPECT_EQ(s.Games, Largest) << "an overflowed total keeps the player's history";
+  EXPECT_EQ(s.Resigned, Largest);
+  EXPECT_EQ(s.Lost, Largest);
+  EXPECT_EQ(s.Millions, Largest) << "in hexadecimal too";
+  EXPECT_EQ(s.Friends[0], (FriendCounters{0, 0, 0})) << "an enormous negative is still negative";
+  EXPECT_EQ(s.Friends[1], (FriendCounters{Largest, 0, 0})) << "no sign or other letters";
+  EXPECT_EQ(s.Friends[2], (FriendCounters{0, 0, 0}));
+  EXPECT_EQ(s.Friends[3].Asked, 42);
+
+  ASSERT_TRUE(store.SaveStats(u8("Jan"), s));
+  EXPECT_EQ(store.LoadStats(u8("Jan")), s) << "the mended values are stored as they read";
+}
+
 TEST_F(StatsStoreTest, SavingWritesTheEighteenKeysInOrderAndReadsBack) {
   writePlain("[QJan]\r\nImi=Jan\r\nSG_I=1\r\n[QOla]\r\nImi=Ola\r\n");
   const PlayerStats saved = sampleStats();
@@ -87,6 +109,10 @@ TEST_F(StatsStoreTest, SavingWritesTheEighteenKeysInOrderAndReadsBack) {
       << "an existing key keeps its place, new keys follow in their order";
   EXPECT_EQ(store.LoadStats(u8("Jan")), saved);
   EXPECT_EQ(store.LoadStats(u8("Ola")), PlayerStats{});
+
+  const QString before = plainText();
+  EXPECT_FALSE(store.SaveStats(u8("Jan\nKowalski"), saved)) << "no section name holds a line break";
+  EXPECT_EQ(plainText(), before);
 }
 
 TEST_F(StatsStoreTest, TheAnonymousPlayerKeepsNoStatistics) {
@@ -94,6 +120,8 @@ TEST_F(StatsStoreTest, TheAnonymousPlayerKeepsNoStatistics) {
   EXPECT_TRUE(store.SaveStats(u8("Gracz anonimowy"), sampleStats()));
   EXPECT_TRUE(store.SaveStats(u8("GRACZ ANONIMOWY"), sampleStats()))
       << "the same section in other letter case";
+  EXPECT_TRUE(store.SaveStats(u8("Gracz anonimowy "), sampleStats()))
+      << "spaces at the end of a section name are no part of it";
   EXPECT_EQ(plainText(), u8("[QGracz anonimowy]\r\nN1=Jan\r\n"));
 }
 
@@ -159,6 +187,14 @@ TEST(FinishedGame, TotalsStopAtTheLargestStoredNumber) {
   EXPECT_EQ(s.TotalWon, std::numeric_limits<int>::max());
   EXPECT_EQ(s.Games, std::numeric_limits<int>::max());
   EXPECT_EQ(s.Millions, 1);
+
+  PlayerStats negative;
+  negative.TotalWon = -500;
+  negative.Games = std::numeric_limits<int>::min();
+  negative = addFinishedGame(negative, u8("Przegrana"), 100, QTime(0, 30));
+  EXPECT_EQ(negative.TotalWon, 100) << "a negative total counts from nothing";
+  EXPECT_EQ(negative.Games, 1);
+  EXPECT_EQ(addFinishedGame(PlayerStats{}, u8("Przegrana"), -100, QTime(0, 30)).TotalWon, 0);
 }
 
 }  // namespace

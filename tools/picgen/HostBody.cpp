@@ -145,7 +145,7 @@ void paintPocketSquare(QPainter& p) {
 
 }  // namespace
 
-void paintNeck(QPainter& p) {
+void paintNeck(QPainter& p, const Look& look) {
   QPainterPath neck;
   neck.moveTo(-14, 100);
   neck.lineTo(-15, 128);
@@ -153,8 +153,8 @@ void paintNeck(QPainter& p) {
   neck.lineTo(14, 100);
   neck.closeSubpath();
   QLinearGradient shade(0, 100, 0, 128);
-  shade.setColorAt(0.0, QColor(150, 96, 70));
-  shade.setColorAt(1.0, ink::skinShade);
+  shade.setColorAt(0.0, look.neck);
+  shade.setColorAt(1.0, look.skinShade);
   inkFill(p, neck, shade);
 }
 

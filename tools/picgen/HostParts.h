@@ -50,6 +50,43 @@ struct Arm {
   bool behind = false;    // drawn before the torso (hidden arm parts)
 };
 
+// What sets one person apart from another; the defaults are Tolmir, so other faces (the
+// friends' photographs) change only what differs.
+enum class HairStyle {
+  SidePart,  // Tolmir: short, parted on the left, swept across
+  Tousled,   // a teenager's untidy mop with a jagged fringe
+  Long,      // past the shoulders, a side-swept fringe; has a layer behind the body
+  Bald,      // bare crown, a fringe of hair round the back and over the ears
+  Crew,      // cropped short, a slightly receding hairline
+};
+enum class Glasses { None, Rectangular, Round };
+
+struct Look {
+  QColor skin = ink::skin;
+  QColor skinLight = ink::skinLight;
+  QColor skinShade = ink::skinShade;
+  QColor neck{150, 96, 70};  // top of the neck, in the shadow of the chin
+  HairStyle hairStyle = HairStyle::SidePart;
+  QColor hairLight{58, 46, 42};
+  QColor hair = ink::hair;
+  QColor hairDark{22, 16, 15};
+  QColor hairStrand{90, 76, 70};
+  int greyTemples = 200;  // alpha of the grey at the temples, 0 for none
+  QColor brow = ink::hair;
+  qreal browWidth = 3.6;
+  QColor iris{92, 58, 34};
+  Glasses glasses = Glasses::Rectangular;
+  qreal jaw = 1.0;  // width of the lower face
+  qreal age = 0;    // wrinkles, 0 none .. 1 deep
+  bool smileLines = true;
+  bool freckles = false;
+  bool lashes = false;
+  QColor lipstick = {};  // invalid: none
+  QColor earrings = {};
+  QColor moustache = {};
+  QColor beard = {};  // short trimmed beard along the jaw
+};
+
 struct Face {
   qreal blink = 0;
   qreal talk = 0;
@@ -65,8 +102,12 @@ struct Face {
 void paintTorso(QPainter& p);
 void paintArm(QPainter& p, const Arm& arm);
 void paintHand(QPainter& p, QPointF wrist, qreal angle, Hand hand, bool mirrored);
-void paintNeck(QPainter& p);                    // behind the collar, so before the torso
-void paintHead(QPainter& p, const Face& face);  // ears, face, hair, glasses
+void paintNeck(QPainter& p, const Look& look = {});  // behind the collar, so before the torso
+// Ears, face, hair, glasses.
+void paintHead(QPainter& p, const Face& face, const Look& look = {});
+// Hair that hangs behind the neck and shoulders, painted before them; most styles have none.
+void paintHairBehind(QPainter& p, const Look& look);
+void paintHair(QPainter& p, const Look& look);  // the part in front, by paintHead
 
 // Helpers shared by the parts.
 QPainterPath capsule(QPointF a, QPointF b, qreal radiusA, qreal radiusB);

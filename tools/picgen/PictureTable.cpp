@@ -19,6 +19,16 @@ constexpr std::array kPictures{
     Picture{"imgGraTlo", 790, 425, drawGameBackground},
     Picture{"imgRamka", 610, 163, drawAnswerFrame},
     Picture{"imgWin", 613, 89, drawWinBanner},
+    Picture{"imgKomp", 50, 28, drawFiftyFiftyButton},
+    Picture{"imgTel", 51, 28, drawPhoneButton},
+    Picture{"imgPub", 51, 28, drawAudienceButton},
+    Picture{"imgTelBG", 269, 101, drawPhonePanel},
+    Picture{"imgTInfoBG", 253, 149, drawFriendInfoPanel},
+    Picture{"imgWykres", 149, 157, drawAudienceChart},
+    Picture{"imgFace1", 79, 82, drawFriendFace1},
+    Picture{"imgFace2", 79, 82, drawFriendFace2},
+    Picture{"imgFace3", 79, 82, drawFriendFace3},
+    Picture{"imgFace4", 79, 82, drawFriendFace4},
 };
 
 }  // namespace

@@ -12,8 +12,18 @@ void drawHostTense(QImage& canvas);       // HostPictures.cpp
 void drawHostResting(QImage& canvas);
 void drawHostPresenting(QImage& canvas);
 void drawHostDelighted(QImage& canvas);
-void drawGameBackground(QImage& canvas);  // GameBackground.cpp
-void drawAnswerFrame(QImage& canvas);     // AnswerFrame.cpp
-void drawWinBanner(QImage& canvas);       // WinBanner.cpp
+void drawGameBackground(QImage& canvas);    // GameBackground.cpp
+void drawAnswerFrame(QImage& canvas);       // AnswerFrame.cpp
+void drawWinBanner(QImage& canvas);         // WinBanner.cpp
+void drawFiftyFiftyButton(QImage& canvas);  // LifelineButtons.cpp
+void drawPhoneButton(QImage& canvas);
+void drawAudienceButton(QImage& canvas);
+void drawPhonePanel(QImage& canvas);       // PhonePanel.cpp
+void drawFriendInfoPanel(QImage& canvas);  // FriendInfoPanel.cpp
+void drawAudienceChart(QImage& canvas);    // AudienceChart.cpp
+void drawFriendFace1(QImage& canvas);      // FriendPortraits.cpp
+void drawFriendFace2(QImage& canvas);
+void drawFriendFace3(QImage& canvas);
+void drawFriendFace4(QImage& canvas);
 
 }  // namespace picgen
