@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include "questions/Calibration.h"
 #include "questions/Question.h"
 #include "storage/Cp1250.h"
 #include "storage/IniFile.h"
@@ -59,8 +60,10 @@ int check(const QString& path) {
   for (int level = 1; level <= 15; ++level) {
     const int count = countLevel(file, level);
     int playable = 0;
+    std::vector<StoredQuestion> questions;
     for (int n = 1; n <= count; ++n) {
-      const QStringList found = StoredQuestion::read(file, n, level).problems();
+      questions.push_back(StoredQuestion::read(file, n, level));
+      const QStringList found = questions.back().problems();
       for (const QString& p : found) out() << "[" << questionSection(n, level) << "] " << p << '\n';
       problems += static_cast<int>(found.size());
       if (found.isEmpty()) ++playable;
@@ -69,7 +72,14 @@ int check(const QString& path) {
       out() << "[1;" << level << "] missing: level " << level << " has no questions\n";
       ++problems;
     }
-    out() << "poziom " << level << ": " << count << " pytań, " << playable << " do gry\n";
+    const LevelCalibration c = calibrate(questions);
+    out() << "poziom " << level << ": " << count << " pytań, " << playable << " do gry; "
+          << QStringLiteral(
+                 "przyjaciel ma rację w %1%, faworyt publiczności w %2%, średni udział "
+                 "dobrej odpowiedzi %3%\n")
+                 .arg(c.friendRightPercent(), 0, 'f', 0)
+                 .arg(c.audienceRightPercent(), 0, 'f', 0)
+                 .arg(c.meanRightShare, 0, 'f', 1);
   }
   out() << (problems ? QStringLiteral("problemów: %1\n").arg(problems)
                      : QStringLiteral("plik jest poprawny\n"));
