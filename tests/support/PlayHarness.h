@@ -14,6 +14,7 @@
 #include "storage/Cp1250.h"
 #include "tests/media/ScriptedOutput.h"
 #include "tests/support/GameHarness.h"
+#include "tests/support/QuestionsFile.h"
 #include "ui/InputGate.h"
 #include "ui/Lifetime.h"
 #include "ui/Pacing.h"
@@ -38,20 +39,6 @@ struct TestPacing : VirtualPacing {
     if (n == actAtPause && act) act();
   }
 };
-
-// Two good questions on every level; the correct answer is stored first, fifty-fifty removes
-// the second and third.
-inline QByteArray questionsFile() {
-  QString ini;
-  for (int level = 1; level <= 15; ++level)
-    for (int n = 1; n <= 2; ++n)
-      ini += QStringLiteral(
-                 "[%1;%2]\r\nP=Pytanie %1 za poziom %2?\r\nA=Dobra %2\r\nB=Zła B\r\nC=Zła C\r\n"
-                 "D=Zła D\r\nG=1\r\n1=2\r\n2=3\r\n6=70\r\n7=10\r\n8=10\r\n9=10\r\nT=1\r\n")
-                 .arg(n)
-                 .arg(level);
-  return scrambleText(*toCp1250(ini));
-}
 
 class PlayHarness : public testing::Test, public GameHarness {
  protected:
