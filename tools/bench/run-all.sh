@@ -12,3 +12,6 @@ echo "== players' data and questions =="
 echo
 echo "== movies and waiting =="
 QT_QPA_PLATFORM=xcb "$xserver" xvfb "$build/tools/bench/fortuniak_bench_media" "$build/game"
+echo
+echo "== the game's timed sequences =="
+QT_QPA_PLATFORM=xcb "$xserver" xvfb "$build/tools/bench/fortuniak_bench_game" "$build/game"
