@@ -92,6 +92,7 @@ void Game::GameShow() {
   for (int position = 1; position <= 4; ++position) m_page->DrawAnswerTile(position);
   m_page->paintResignationFace(m_.menu.buttonFace());
   m_page->placeBanner();
+  m_.sound.prepareOutput();  // before the first reveal, not inside it
   g.GameStartTime = m_.now();
 }
 

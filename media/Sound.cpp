@@ -55,6 +55,10 @@ void Sound::SetMusic(bool on) {
   m_sfx.clear();
 }
 
+void Sound::prepareOutput() {
+  if (m_options.Dzw) m_output->prepare();
+}
+
 void Sound::StartSound(const QString& name) {
   if (!m_options.Dzw) return;
   m_output->prepare();

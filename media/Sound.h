@@ -25,6 +25,8 @@ class Sound {
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
 
+  // Opens the audio device, if sound is on, so that no timed sequence waits for it later.
+  void prepareOutput();
   // On: (re)starts the piece of the current level from its beginning; it then loops.
   // Off: stops the sound thread and whatever it plays.
   void SetMusic(bool on);

@@ -7,15 +7,31 @@
 #include "ui/InputGate.h"
 #include "ui/Lifetime.h"
 
+namespace {
+// Steps closer together than this belong to one sequence; a longer gap is the player's turn.
+constexpr auto kSequenceGap = std::chrono::milliseconds(40);
+}  // namespace
+
 void EventLoopPacing::Pause(int ms) {
   // Once the game is quitting, the rest of a sequence runs without waiting.
   if (ms <= 0 || lifetime::terminationRequested()) return;
+  const Clock::time_point start = Clock::now();
+  Clock::duration owed{};
+  if (m_lastEnd && start - *m_lastEnd < kSequenceGap) owed = start - *m_lastEnd + m_lateness;
+  const Clock::duration wanted = std::chrono::milliseconds(ms);
+  const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::max(Clock::duration{}, wanted - owed));
   m_gate.pushPause();
-  QEventLoop loop;
-  QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-  lifetime::onTermination(&loop, [&loop] { loop.quit(); });
-  loop.exec();
+  if (wait.count() > 0) {
+    QEventLoop loop;
+    QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    lifetime::onTermination(&loop, [&loop] { loop.quit(); });
+    loop.exec();
+  }
   m_gate.popPause();
+  const Clock::time_point end = Clock::now();
+  m_lateness = std::max(Clock::duration{}, (end - start) - (wanted - owed));
+  m_lastEnd = end;
 }
 
 void EventLoopPacing::ProcessMessages() { QCoreApplication::processEvents(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <vector>
 
 class InputGate;
@@ -14,6 +16,9 @@ class Pacing {
   virtual void ProcessMessages() = 0;
 };
 
+// Within a sequence, the steps between two pauses (repaints, the game's own work) and the
+// lateness of the pause before count against the next pause, so a sequence of many steps keeps
+// the length of its pauses instead of drifting a few milliseconds a step.
 class EventLoopPacing : public Pacing {
  public:
   explicit EventLoopPacing(InputGate& gate) : m_gate(gate) {}
@@ -21,7 +26,10 @@ class EventLoopPacing : public Pacing {
   void ProcessMessages() override;
 
  private:
+  using Clock = std::chrono::steady_clock;
   InputGate& m_gate;
+  std::optional<Clock::time_point> m_lastEnd;
+  Clock::duration m_lateness{};
 };
 
 // Stands for the game's pacing before the windows exist (the sound thread is made first of
