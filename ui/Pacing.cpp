@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/InputGate.h"
 #include "ui/Lifetime.h"
@@ -19,8 +20,8 @@ void EventLoopPacing::Pause(int ms) {
   Clock::duration owed{};
   if (m_lastEnd && start - *m_lastEnd < kSequenceGap) owed = start - *m_lastEnd + m_lateness;
   const Clock::duration wanted = std::chrono::milliseconds(ms);
-  const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
-      std::max(Clock::duration{}, wanted - owed));
+  const auto wait =
+      std::chrono::round<std::chrono::milliseconds>(std::max(Clock::duration{}, wanted - owed));
   m_gate.pushPause();
   if (wait.count() > 0) {
     QEventLoop loop;
@@ -30,7 +31,9 @@ void EventLoopPacing::Pause(int ms) {
   }
   m_gate.popPause();
   const Clock::time_point end = Clock::now();
-  m_lateness = std::max(Clock::duration{}, (end - start) - (wanted - owed));
+  // Late or early alike: the next pause of the sequence makes up for it.
+  m_lateness =
+      std::clamp<Clock::duration>((end - start) - (wanted - owed), -kSequenceGap, kSequenceGap);
   m_lastEnd = end;
 }
 
