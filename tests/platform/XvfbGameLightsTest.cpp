@@ -25,39 +25,52 @@ namespace {
 
 using platform::LockKeyStates;
 
-TEST(XvfbGameLights, FollowTheLifelinesThenComeBack) {
-  TestDisplay x;
-  ASSERT_TRUE(x.ready()) << "no X server with XKB on DISPLAY";
-  x.setLocks(true, false, true);  // the player's own lights
-
-  lifetime::reset();
-  QTemporaryDir dir;
-  {
+// The real game on the real X server, in a folder of its own, on a virtual clock.
+class XvfbGameLights : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(x.ready()) << "no X server with XKB on DISPLAY";
+    lifetime::reset();
     QFile questions(dir.filePath(QStringLiteral("Pytania.pFK")));
     ASSERT_TRUE(questions.open(QIODevice::WriteOnly));
     questions.write(questionsFile());
   }
-  platform::X11Platform desktop;
-  ASSERT_TRUE(desktop.connected());
-  GameServices services;
-  services.setAudioOutput([] { return std::make_unique<ScriptedOutput>(); });
-  Shell shell(desktop, services);
-  shell.setPacingFactory([](InputGate&) { return std::make_unique<VirtualPacing>(); });
-  shell.beforeApplication();
-  ASSERT_TRUE(shell.afterApplication(dir.path()));
-  services.session().CurrentPlayer.name = QStringLiteral("Jan");
-  OptionFlags& flags = services.state().flags;
-  flags.Dzw = false;
-  flags.Akc = false;
-  flags.Kou = true;
+  void TearDown() override {
+    shell.FormDestroy();
+    x.setLocks(false, false, false);
+    lifetime::reset();
+  }
+  // Started with the lifelines on, friends `a` and `b` chosen, the first question shown.
+  void startGame(int a, int b) {
+    ASSERT_TRUE(desktop.connected());
+    services.setAudioOutput([] { return std::make_unique<ScriptedOutput>(); });
+    shell.setPacingFactory([](InputGate&) { return std::make_unique<VirtualPacing>(); });
+    shell.beforeApplication();
+    ASSERT_TRUE(shell.afterApplication(dir.path()));
+    services.session().CurrentPlayer.name = QStringLiteral("Jan");
+    OptionFlags& flags = services.state().flags;
+    flags.Dzw = false;
+    flags.Akc = false;
+    flags.Kou = true;
+    FriendsPage& friends = services.lifelines().friendsPage();
+    shell.mainFrm().showPage(shell.mainFrm().tsMenu);
+    friends.OpenFriendsChoice();
+    friends.ToggleFriend(a);
+    friends.ToggleFriend(b);
+    friends.btnCStartClick();
+    ASSERT_EQ(shell.mainFrm().shownPage(), u"tsGra");
+  }
 
-  FriendsPage& friends = services.lifelines().friendsPage();
-  shell.mainFrm().showPage(shell.mainFrm().tsMenu);
-  friends.OpenFriendsChoice();
-  friends.ToggleFriend(1);
-  friends.ToggleFriend(2);
-  friends.btnCStartClick();
-  ASSERT_EQ(shell.mainFrm().shownPage(), u"tsGra");
+  TestDisplay x;
+  QTemporaryDir dir;
+  platform::X11Platform desktop;
+  GameServices services;
+  Shell shell{desktop, services};
+};
+
+TEST_F(XvfbGameLights, FollowTheLifelinesThenComeBack) {
+  x.setLocks(true, false, true);  // the player's own lights
+  startGame(1, 2);
   EXPECT_EQ(x.indicators(), (LockKeyStates{1, 1, 1})) << "all three lifelines are left";
 
   QTest::mouseClick(services.lifelines().fiftyFifty().button, Qt::LeftButton);
@@ -75,41 +88,15 @@ TEST(XvfbGameLights, FollowTheLifelinesThenComeBack) {
 
   shell.FormDestroy();
   EXPECT_EQ(x.indicators(), (LockKeyStates{1, 0, 1})) << "the shutdown leaves them alone";
-  x.setLocks(false, false, false);
-  lifetime::reset();
 }
 
-TEST(XvfbGameLights, AGameCutShortGivesThemBack) {
-  TestDisplay x;
-  ASSERT_TRUE(x.ready());
+TEST_F(XvfbGameLights, AGameCutShortGivesThemBack) {
   x.setLocks(false, true, false);
-  lifetime::reset();
-  QTemporaryDir dir;
-  {
-    QFile questions(dir.filePath(QStringLiteral("Pytania.pFK")));
-    ASSERT_TRUE(questions.open(QIODevice::WriteOnly));
-    questions.write(questionsFile());
-  }
-  platform::X11Platform desktop;
-  GameServices services;
-  services.setAudioOutput([] { return std::make_unique<ScriptedOutput>(); });
-  Shell shell(desktop, services);
-  shell.setPacingFactory([](InputGate&) { return std::make_unique<VirtualPacing>(); });
-  shell.beforeApplication();
-  ASSERT_TRUE(shell.afterApplication(dir.path()));
-  services.state().flags.Dzw = false;
-  services.state().flags.Kou = true;
-  FriendsPage& friends = services.lifelines().friendsPage();
-  friends.OpenFriendsChoice();
-  friends.ToggleFriend(3);
-  friends.ToggleFriend(4);
-  friends.btnCStartClick();
+  startGame(3, 4);
   EXPECT_EQ(x.indicators(), (LockKeyStates{1, 1, 1}));
   lifetime::requestTermination();  // as SIGTERM does
   shell.FormDestroy();
   EXPECT_EQ(x.indicators(), (LockKeyStates{0, 1, 0}));
-  x.setLocks(false, false, false);
-  lifetime::reset();
 }
 
 }  // namespace
