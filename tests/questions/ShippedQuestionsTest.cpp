@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QSet>
+#include <vector>
 
+#include "questions/Calibration.h"
 #include "questions/Question.h"
 #include "storage/Cp1250.h"
 #include "storage/IniFile.h"
@@ -16,7 +18,14 @@ IniFile shippedQuestions() {
   return IniFile(fromCp1250(scrambleText(f.readAll())));
 }
 
-TEST(ShippedQuestions, EveryLevelHasFortyGoodQuestionsThatFitTheirLabels) {
+std::vector<StoredQuestion> shippedLevel(const IniFile& file, int level) {
+  std::vector<StoredQuestion> questions;
+  while (file.sectionExists(questionSection(static_cast<int>(questions.size()) + 1, level)))
+    questions.push_back(StoredQuestion::read(file, static_cast<int>(questions.size()) + 1, level));
+  return questions;
+}
+
+TEST(ShippedQuestions, EveryLevelHasAHundredGoodQuestionsThatFitTheirLabels) {
   const IniFile file = shippedQuestions();
   QSet<QString> texts;
   for (int level = 1; level <= 15; ++level) {
@@ -31,8 +40,34 @@ TEST(ShippedQuestions, EveryLevelHasFortyGoodQuestionsThatFitTheirLabels) {
       EXPECT_FALSE(texts.contains(q.text)) << "asked twice: " << q.text.toStdString();
       texts.insert(q.text);
     }
-    EXPECT_GE(n, 40) << "level " << level;
+    EXPECT_EQ(n, 100) << "level " << level;
   }
+}
+
+// The friend, the audience and the right answer's share keep the tension rising up the ladder.
+TEST(ShippedQuestions, TheLifelinesGrowLessSureUpTheLadder) {
+  const IniFile file = shippedQuestions();
+  double previousShare = 101;
+  for (int level = 1; level <= 15; ++level) {
+    const LevelCalibration c = calibrate(shippedLevel(file, level));
+    const double friendTarget = level <= 5 ? 95 : level <= 10 ? 80 : 60;
+    const double audienceTarget = level <= 5 ? 98 : level <= 10 ? 85 : 60;
+    EXPECT_NEAR(c.friendRightPercent(), friendTarget, 10) << "level " << level;
+    EXPECT_NEAR(c.audienceRightPercent(), audienceTarget, 10) << "level " << level;
+    const double shareTarget = 75 - (level - 1) * 45.0 / 14;
+    EXPECT_NEAR(c.meanRightShare, shareTarget, 5) << "level " << level;
+    EXPECT_LT(c.meanRightShare, previousShare + 0.5) << "level " << level << " is surer";
+    previousShare = c.meanRightShare;
+  }
+}
+
+TEST(ShippedQuestions, TheAudienceLooksLikeARealCrowd) {
+  const IniFile file = shippedQuestions();
+  for (int level = 1; level <= 15; ++level)
+    for (const StoredQuestion& q : shippedLevel(file, level)) {
+      EXPECT_NE(q.audience, (std::array<int, 4>{25, 25, 25, 25})) << q.text.toStdString();
+      for (int share : q.audience) EXPECT_LT(share, 100) << q.text.toStdString();
+    }
 }
 
 }  // namespace
