@@ -5,9 +5,11 @@
 #include "app/Pending.h"
 #include "game/Game.h"
 #include "game/GameEnd.h"
+#include "game/Ladder.h"
 #include "game/LifelineHooks.h"
 #include "game/MusicChoice.h"
 #include "lifelines/Lifelines.h"
+#include "media/MoviePlayer.h"
 #include "media/Movies.h"
 #include "media/SdlAudioOutput.h"
 #include "media/Sound.h"
@@ -15,9 +17,11 @@
 #include "players/ProfileScreens.h"
 #include "players/ProfileStore.h"
 #include "players/Records.h"
+#include "players/RecordsPage.h"
 #include "questions/QuestionBank.h"
 #include "questions/StartCheck.h"
 #include "stats/PlayerStats.h"
+#include "stats/StatsPage.h"
 #include "storage/DataFile.h"
 #include "ui/AppContext.h"
 #include "ui/Handlers.h"
@@ -60,7 +64,7 @@ void GameServices::buildScreens(ShellParts& parts) {
   m_pacing.setTarget(&parts.pacing);
   m_writeFailure = std::make_unique<WriteFailureNotice>(&parts.form);
   auto files = [this] { return dataFile(); };
-  auto now = [] { return QDateTime::currentDateTime(); };
+  auto now = [this] { return m_clock(); };
   auto playerName = [this] { return m_state.session.CurrentPlayer.name; };
   m_store = std::make_unique<ProfileStore>(files, now);
   m_options = std::make_unique<Options>(parts.form, parts.pacing, m_state.flags, files, playerName);
@@ -80,12 +84,13 @@ void GameServices::buildScreens(ShellParts& parts) {
       parts.form, parts.handlers, parts.menu, *m_store, m_state.session,
       [this] { return QFile::exists(dataFile().path()); }, [this] { LoadOptions(); }, now);
   buildGame(parts);
+  buildRecordsAndStats(parts);
   addPendingHandlers(parts);
 }
 
 void GameServices::buildGame(ShellParts& parts) {
   auto files = [this] { return dataFile(); };
-  auto now = [] { return QDateTime::currentDateTime(); };
+  auto now = [this] { return m_clock(); };
   m_stats = std::make_unique<StatsStore>(files);
   m_records = std::make_unique<RecordsStore>(files, now);
   auto relay = std::make_unique<LifelinesRelay>();
@@ -105,6 +110,17 @@ void GameServices::buildGame(ShellParts& parts) {
   lifelines.target = m_lifelines.get();
 }
 
+void GameServices::buildRecordsAndStats(ShellParts& parts) {
+  m_recordsPage = std::make_unique<RecordsPage>(
+      RecordsPage::Needs{parts.form, parts.handlers, parts.pacing, parts.panels, m_state.session,
+                         *m_records, [](int level) { return AmountText(level); },
+                         [this] { return m_movies->sfInfo().IsPlaying(); },
+                         [this] { m_movies->sfInfo().StopPlay(); }});
+  m_statsPage = std::make_unique<StatsPage>(
+      StatsPage::Needs{parts.form, parts.handlers, parts.panels, m_state.session, *m_stats,
+                       [this](bool show) { ShowRecordsSidePanel(show); }});
+}
+
 void GameServices::addPendingHandlers(ShellParts& parts) {
   for (const char* name : pending::Handlers) parts.handlers.addPending(QLatin1String(name));
 }
@@ -112,6 +128,8 @@ void GameServices::addPendingHandlers(ShellParts& parts) {
 void GameServices::releaseScreens() {
   m_pacing.setTarget(nullptr);
   if (m_sound) m_sound->SetMusic(false);
+  m_statsPage.reset();
+  m_recordsPage.reset();
   m_lifelines.reset();
   m_game.reset();
   m_gameEnd.reset();
@@ -155,7 +173,9 @@ void GameServices::EnsureInfoMoviePlaying() {
 void GameServices::StopResultMovie() {
   if (m_movies) m_movies->StopResultMovie();
 }
-void GameServices::ShowRecordsSidePanel(bool) { pending::reached("ShowRecordsSidePanel"); }
+void GameServices::ShowRecordsSidePanel(bool show) {
+  if (m_recordsPage) m_recordsPage->ShowRecordsSidePanel(show);
+}
 void GameServices::restoreSavedLamps() {
   if (m_gameEnd) m_gameEnd->restoreSavedLamps();
 }

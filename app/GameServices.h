@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <functional>
 #include <memory>
 
@@ -13,7 +14,9 @@ class Game;
 class GameEnd;
 class LifelineHooks;
 class Lifelines;
+class RecordsPage;
 class RecordsStore;
+class StatsPage;
 class StatsStore;
 class Movies;
 class QuestionBank;
@@ -38,6 +41,10 @@ class GameServices : public ShellServices {
   void setAudioOutput(std::function<std::unique_ptr<AudioOutput>()> make) {
     m_makeAudio = std::move(make);
   }
+
+  // Where the date and time come from: the system clock unless a test gives one. Set before
+  // start-up.
+  void setClock(std::function<QDateTime()> now) { m_clock = std::move(now); }
 
   void buildScreens(ShellParts& parts) override;
   void releaseScreens() override;
@@ -67,14 +74,18 @@ class GameServices : public ShellServices {
   GameEnd& gameEnd() { return *m_gameEnd; }
   const RecordsStore& records() const { return *m_records; }
   const StatsStore& stats() const { return *m_stats; }
+  RecordsPage& recordsPage() { return *m_recordsPage; }
+  StatsPage& statsPage() { return *m_statsPage; }
   const WriteFailureNotice& writeFailureNotice() const { return *m_writeFailure; }
 
  private:
   DataFile dataFile() const;
   void addPendingHandlers(ShellParts& parts);
   void buildGame(ShellParts& parts);
+  void buildRecordsAndStats(ShellParts& parts);
 
   std::function<std::unique_ptr<AudioOutput>()> m_makeAudio;
+  std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
   const AppContext* m_context = nullptr;
   SharedState m_state;
   PacingRelay m_pacing;
@@ -93,4 +104,6 @@ class GameServices : public ShellServices {
   std::unique_ptr<Lifelines> m_lifelines;
   std::unique_ptr<GameEnd> m_gameEnd;
   std::unique_ptr<Game> m_game;
+  std::unique_ptr<RecordsPage> m_recordsPage;
+  std::unique_ptr<StatsPage> m_statsPage;
 };

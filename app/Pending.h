@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 
 // What the screens, keys and the shell can already ask for but no subsystem provides yet.
 // Each piece of the game that lands takes its own names off these lists; the wiring test
@@ -8,19 +9,11 @@
 // provided nor listed here.
 namespace pending {
 
-// Handlers run by name.
-inline constexpr const char* Handlers[] = {
-    "btnRecClick",    // the records screen
-    "btnRHideClick",  // the records screen
-    "btnYesClick",    // the records screen: clearing
-    "btnNoClick",     // the records screen: clearing
-    "btnStatsClick",  // the statistics screen
-};
+// Handlers run by name. Lists rather than arrays, so that they may be empty.
+inline constexpr std::initializer_list<const char*> Handlers = {};
 
 // Operations of the shell's services, and events between subsystems.
-inline constexpr const char* Services[] = {
-    "ShowRecordsSidePanel",  // the records screen
-};
+inline constexpr std::initializer_list<const char*> Services = {};
 
 bool isListed(const QString& name);
 // An operation listed above has been asked for: it does nothing, by design, for now.

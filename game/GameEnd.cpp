@@ -1,7 +1,6 @@
 #include "game/GameEnd.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QRegularExpression>
 
 #include "game/GameProgress.h"
@@ -31,14 +30,7 @@ GameEnd::GameEnd(Needs needs)
 
 GameEnd::~GameEnd() = default;
 
-QString GameEnd::longTimeText(const QTime& time) {
-  // The desktop's long time format, without the time zone that some locales append.
-  QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-  format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
-  format = format.trimmed();
-  if (!format.contains(u's')) format = QStringLiteral("HH:mm:ss");
-  return QLocale::system().toString(time, format);
-}
+QString GameEnd::longTimeText(const QTime& time) { return ::longTimeText(time); }
 
 void GameEnd::showRecordHolder(bool zeroForEmpty) {
   const RecordEntry best = m_.records.ReadRecord(AnonymousName, 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 #include <optional>
@@ -14,6 +15,11 @@ QTime GameDuration(const QDateTime& end, const QDateTime& start);
 // The real length of the same game as "H:MM:SS", the hours not wrapped at a day and written
 // without a leading zero: "1:02:03", "25:00:03".
 QString gameLengthText(const QDateTime& end, const QDateTime& start);
+
+// A duration in the locale's long time format (the desktop's unless given), as the result page
+// and the statistics show it. Always on a 24-hour clock and without a time zone: a duration
+// is no time of day, so "13:05:09" never becomes "1:05:09 PM".
+QString longTimeText(const QTime& time, const QLocale& locale = QLocale::system());
 
 // A stored time text "hh:mm:ss". An hour of one digit ("1:02:03") is read as well, the form
 // some system time formats write. nullopt when the text is no time of day.

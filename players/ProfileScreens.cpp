@@ -147,13 +147,16 @@ void ProfileScreens::rebuildRows(const QStringList& names) {
     name->show();
   }
   m_rows = static_cast<int>(names.size());
+  m_shownNames = names;
   rows->resize(421 - 30, 10 + 30 * m_rows + 10);
 }
 
 void ProfileScreens::PlayerRowClick(int row) {
   SelectedPlayerRow = row;
-  const QStringList names = m_store.ListProfiles();
-  if (row < 0 || row >= names.size()) return;  // the file changed under the list
+  // The row means the name it shows: the file's order may have changed since the list was
+  // drawn (a record of the anonymous player adds his section at the end).
+  const QStringList& names = m_shownNames;
+  if (row < 0 || row >= names.size()) return;
   m_session.CurrentPlayer = m_store.ReadProfile(names[row]);
   for (int i = 0; i < m_rows; ++i) {
     m_form.require(QStringLiteral("lblPCheck%1").arg(i))->setVisible(i == row);

@@ -58,6 +58,7 @@ class ProfileScreens {
   std::function<QDateTime()> m_now;
   std::function<void()> m_pendingAction;  // waits for the password panel
   int m_rows = 0;
+  QStringList m_shownNames;
   bool m_formBuilt = false;
   QImage m_createFace;
 };

@@ -237,3 +237,21 @@ TEST_F(ProfileScreensTest, AStartAndQuitLeaveOnlyTheAnonymousPlayersOptions) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ProfileScreensTest, ARowIsThePlayerItShowsEvenWhenTheFileOrderChanged) {
+  startOn(QStringLiteral("[QZofia]\r\nImi=Zofia\r\nMie=Hel\r\nUro=80-01-02\r\nPue=K\r\nPas=\r\n"));
+  ASSERT_EQ(rowName(0), u"Gracz anonimowy");
+  ASSERT_EQ(rowName(1), u"Zofia");
+  // A record of the anonymous player adds his section at the end of the file meanwhile.
+  writeData(
+      QStringLiteral("[QZofia]\r\nImi=Zofia\r\nMie=Hel\r\nUro=80-01-02\r\nPue=K\r\nPas=\r\n"
+                     "[QGracz anonimowy]\r\nN1=Ala\r\nP1=5\r\n"));
+  click(QStringLiteral("lblPName0"));
+  EXPECT_EQ(services.session().CurrentPlayer.name, u"Gracz anonimowy");
+  click(QStringLiteral("lblPName1"));
+  EXPECT_EQ(services.session().CurrentPlayer.name, u"Zofia");
+}
+
+}  // namespace

@@ -29,6 +29,11 @@ constexpr std::array kPictures{
     Picture{"imgFace2", 79, 82, drawFriendFace2},
     Picture{"imgFace3", 79, 82, drawFriendFace3},
     Picture{"imgFace4", 79, 82, drawFriendFace4},
+    Picture{"imgRPuchW", 341, 297, drawOwnRecordsMark},
+    Picture{"imgRPuchO", 341, 297, drawOverallRecordsMark},
+    Picture{"imgSTlo", 341, 297, drawStatsMark},
+    Picture{"imgKoszPelny", 199, 40, drawFullBin},
+    Picture{"imgKoszPusty", 199, 40, drawEmptyBin},
 };
 
 }  // namespace

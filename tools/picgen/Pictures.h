@@ -25,5 +25,10 @@ void drawFriendFace1(QImage& canvas);      // FriendPortraits.cpp
 void drawFriendFace2(QImage& canvas);
 void drawFriendFace3(QImage& canvas);
 void drawFriendFace4(QImage& canvas);
+void drawOwnRecordsMark(QImage& canvas);  // RecordsMarks.cpp
+void drawOverallRecordsMark(QImage& canvas);
+void drawStatsMark(QImage& canvas);
+void drawFullBin(QImage& canvas);  // RecycleBin.cpp
+void drawEmptyBin(QImage& canvas);
 
 }  // namespace picgen

@@ -16,18 +16,39 @@
 #include "game/GamePage.h"
 #include "platform/NullPlatform.h"
 #include "players/DateEdit.h"
+#include "players/Profile.h"
 #include "ui/MessagePanels.h"
+#include "ui/Pacing.h"
 #include "ui/TBGFrm.h"
 #include "ui/TMainFrm.h"
+#include "ui/Theme.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/TextLabel.h"
 
 namespace {
 
+// The game's own waits, until the games played only to fill the records and the statistics:
+// those run without them.
+class ToolPacing : public EventLoopPacing {
+ public:
+  using EventLoopPacing::EventLoopPacing;
+  void Pause(int ms) override {
+    if (fast)
+      ProcessMessages();
+    else
+      EventLoopPacing::Pause(ms);
+  }
+  bool fast = false;
+};
+
 class Screens {
  public:
-  Screens(Shell& shell, GameServices& services, QDir out)
-      : m_shell(shell), m_services(services), m_main(shell.mainFrm()), m_out(std::move(out)) {}
+  Screens(Shell& shell, GameServices& services, ToolPacing& pacing, QDir out)
+      : m_shell(shell),
+        m_services(services),
+        m_pacing(pacing),
+        m_main(shell.mainFrm()),
+        m_out(std::move(out)) {}
 
   void save(const char* name) {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
@@ -110,11 +131,106 @@ class Screens {
     m_shell.bgFrm().btnClose->show();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     QApplication::primaryScreen()->grabWindow(0).save(m_out.filePath(QStringLiteral("screen.png")));
+
+    recordsAndStats();
+  }
+
+  // Answers the question of `level` and those before it correctly.
+  void climbTo(int level) {
+    while (m_services.state().progress.Level < level)
+      answer(m_services.state().question.CurrentQuestion.Correct);
+  }
+  void answer(int position) {
+    GamePage& page = m_services.game().page();
+    QTest::mouseClick(page.answer(position).label, Qt::LeftButton);
+    if (page.answer(position).fill == theme::LightOrange)
+      QTest::mouseClick(page.answer(position).label, Qt::LeftButton);
+  }
+  enum class End { Wrong, Resign, Million };
+  // A game of the logged-in player from the menu back to it, ended at `level`.
+  void finish(End end, int level) {
+    OptionFlags& flags = m_services.state().flags;
+    flags.Kou = false;
+    flags.Dzw = false;
+    m_shell.handlers().run(QStringLiteral("StartGame"));
+    climbTo(level);
+    const int correct = m_services.state().question.CurrentQuestion.Correct;
+    if (end == End::Wrong) answer(correct % 4 + 1);
+    if (end == End::Resign) QTest::mouseClick(m_services.game().page().lblRez, Qt::LeftButton);
+    if (end == End::Million) {
+      answer(correct);
+      m_shell.handlers().run(QStringLiteral("AnimStop"));
+    }
+    if (m_main.control(QStringLiteral("pnLName"))->isVisible()) {
+      set("edtLName", QStringLiteral("Kuba"));
+      click("btnLOk");
+    }
+    click("lblBack");
+  }
+  // Logs off and in again as `name`. The list is built afresh first: log-off leaves it as it
+  // was, and the overall records have since added the anonymous player's section to the file,
+  // which moves the names a row click looks up.
+  void logIn(const QString& name, const char* password = nullptr) {
+    click("lblLogOff");
+    m_services.ProfilesShow();
+    for (int row = 0;; ++row) {
+      auto* label = m_main.control<TextLabel>(QStringLiteral("lblPName%1").arg(row));
+      if (!label) return;
+      if (TextLabel::shownText(label->caption()) != name) continue;
+      QTest::mouseClick(label, Qt::LeftButton);
+      break;
+    }
+    click("lblPLog");
+    if (password) {
+      set("edtPPHas", QString::fromLatin1(password));
+      click("btnPPOk");
+    }
+  }
+
+  // The records and the statistics after a few games of both players and of the anonymous one.
+  void recordsAndStats() {
+    m_pacing.fast = true;
+    click("lblBack");
+    finish(End::Resign, 9);
+    finish(End::Wrong, 12);
+    finish(End::Million, 15);
+    finish(End::Resign, 4);
+    logIn(QStringLiteral("Zofia"), "kot");
+    finish(End::Wrong, 11);
+    finish(End::Resign, 7);
+    finish(End::Wrong, 8);
+    logIn(AnonymousName);
+    finish(End::Wrong, 9);
+    finish(End::Resign, 3);
+    m_pacing.fast = false;
+
+    logIn(QStringLiteral("Marek"));
+    click("lblRec");
+    save("records-own");
+    click("btnRecAll");
+    save("records-all");
+    click("lblR2");
+    save("records-details");
+    click("btnRHide");
+    click("btnDelRec");
+    save("records-clear");
+    click("btnYes");
+    save("records-all-cleared");
+    click("btnRecMy");
+    save("records-own-after-clear");
+    click("lblStats");
+    save("stats");
+    logIn(AnonymousName);
+    click("lblRec");
+    save("records-anonymous");
+    click("lblStats");
+    save("stats-anonymous");
   }
 
  private:
   Shell& m_shell;
   GameServices& m_services;
+  ToolPacing& m_pacing;
   TMainFrm& m_main;
   QDir m_out;
 };
@@ -125,6 +241,12 @@ int main(int argc, char** argv) {
   platform::NullPlatform desktop;
   GameServices services;
   Shell shell(desktop, services);
+  ToolPacing* pacing = nullptr;
+  shell.setPacingFactory([&pacing](InputGate& gate) {
+    auto made = std::make_unique<ToolPacing>(gate);
+    pacing = made.get();
+    return made;
+  });
   shell.beforeApplication();
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
@@ -136,7 +258,7 @@ int main(int argc, char** argv) {
   QFile::copy(QDir(args[1]).filePath(QStringLiteral("Pytania.pFK")),
               gameDir.filePath(QStringLiteral("Pytania.pFK")));
   if (!shell.afterApplication(gameDir.path())) return 1;
-  Screens(shell, services, QDir(args[2])).run();
+  Screens(shell, services, *pacing, QDir(args[2])).run();
   shell.FormDestroy();
   return 0;
 }
