@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DFORTUNIAK_WERROR=ON
 
-.PHONY: all run test test-fast bench assets setup clean
+.PHONY: all run test test-fast bench assets deb setup clean
 
 all: setup
 	cmake -S . -B build $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -31,8 +31,22 @@ bench: all
 assets: all
 	tools/make-assets.sh build
 
+# The Debian package, built from a copy of the tree so that the tree stays clean:
+# build-deb/fortuniak_<version>_<arch>.deb, then checked by lintian.
+deb: setup
+	rm -rf build-deb
+	mkdir -p build-deb/src
+	if git rev-parse --git-dir >/dev/null 2>&1; then \
+	  git ls-files -z --cached --others --exclude-standard \
+	    | tar --null -T - --ignore-failed-read -cf - | tar -xf - -C build-deb/src; \
+	else \
+	  tar --exclude='./build*' -cf - . | tar -xf - -C build-deb/src; \
+	fi
+	cd build-deb/src && DEB_BUILD_OPTIONS="parallel=$(JOBS)" dpkg-buildpackage -us -uc -b
+	lintian --fail-on error build-deb/fortuniak_*.deb
+
 setup:
 	tools/setup-debian.sh
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-deb

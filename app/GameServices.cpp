@@ -77,9 +77,9 @@ void GameServices::buildScreens(ShellParts& parts) {
                                           playerName, *m_random, m_state.question);
   m_startCheck = std::make_unique<StartCheck>(
       parts.form, parts.handlers, *m_bank,
-      StartCheck::Needs{
-          [this] { return m_context->AppDir + QString::fromUtf8(appinfo::QuestionsFile); },
-          [this] { return m_state.flags.Kou; }, [this](bool show) { ShowRecordsSidePanel(show); }});
+      StartCheck::Needs{[this] { return m_context->QuestionsFilePath(); },
+                        [this] { return m_state.flags.Kou; },
+                        [this](bool show) { ShowRecordsSidePanel(show); }});
   m_profiles = std::make_unique<ProfileScreens>(
       parts.form, parts.handlers, parts.menu, *m_store, m_state.session,
       [this] { return QFile::exists(dataFile().path()); }, [this] { LoadOptions(); }, now);

@@ -67,7 +67,12 @@ void Shell::beforeApplication() {
   m_services.resetCurrentPlayer();
 }
 
-bool Shell::afterApplication(const QString& executableDir) {
+bool Shell::afterApplication(const QString& gameDir) {
+  const QString dir = QDir(gameDir).absolutePath() + QDir::separator();
+  return afterApplication(GameFolders{dir, dir});
+}
+
+bool Shell::afterApplication(const GameFolders& folders) {
   lifetime::installSignalHandlers();
   installGameFonts();
   // The style carries the hint delay; set before any widget exists so none is polished twice.
@@ -84,7 +89,7 @@ bool Shell::afterApplication(const QString& executableDir) {
   m_bgFrm->FormShow(m_context.ScreenSizeAtStart);
   m_bgFrm->show();
   QCoreApplication::processEvents();
-  if (!MainFrmFormShow(executableDir)) {  // a file the game needs could not be made
+  if (!MainFrmFormShow(folders)) {  // a file the game needs could not be made
     FormDestroy();
     return false;
   }
@@ -130,12 +135,15 @@ void Shell::installHints() {
   QToolTip::setPalette(hints);
 }
 
-bool Shell::MainFrmFormShow(const QString& executableDir) {
+bool Shell::MainFrmFormShow(const GameFolders& folders) {
   const QString title = appinfo::titleText();
   QApplication::setApplicationDisplayName(title);
   m_mainFrm->setWindowTitle(title);
   m_menu->setAppInfo(title);
-  m_context.AppDir = QDir(executableDir).absolutePath() + QDir::separator();
+  m_context.AppDir = folders.dataDir;
+  m_context.QuestionsDir = folders.questionsDir;
+  // The user's folder is made on first start; one that cannot be made shows as failed writes.
+  QDir().mkpath(m_context.AppDir);
   installHints();
   m_services.disableMovieInput();
   m_mainFrm->show();
@@ -152,7 +160,7 @@ bool Shell::MainFrmFormShow(const QString& executableDir) {
 
 bool Shell::makeQuestionsCopy() {
   QString error;
-  const QString source = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsFile);
+  const QString source = m_context.QuestionsFilePath();
   const QString copy = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsTempFile);
   if (ScrambleFile(source, copy, &error)) return true;
   QMessageBox box(QMessageBox::Critical, appinfo::titleText(), error, QMessageBox::Ok);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/GameFolders.h"
 #include "ui/AppContext.h"
 #include "ui/Handlers.h"
 
@@ -34,7 +35,9 @@ class Shell {
   void beforeApplication();
   // The rest of start-up, once the application object exists. False when start-up ended
   // with an error (the shutdown sequence has then already run).
-  bool afterApplication(const QString& executableDir);
+  bool afterApplication(const GameFolders& folders);
+  // The same with every file of the game in one folder.
+  bool afterApplication(const QString& gameDir);
   // The message loop, then the shutdown sequence. Returns the exit code.
   int runAndShutDown();
   // The shutdown sequence; runs once.
@@ -51,7 +54,7 @@ class Shell {
  private:
   void checkResolution();
   void createWindows();
-  bool MainFrmFormShow(const QString& executableDir);
+  bool MainFrmFormShow(const GameFolders& folders);
   bool makeQuestionsCopy();
   void btnCloseClick();
   void installHints();

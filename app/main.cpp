@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/GameFolders.h"
 #include "app/GameServices.h"
 #include "app/Shell.h"
 #include "platform/SystemPlatform.h"
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
   Shell shell(*desktop, services);
   shell.beforeApplication();
   QApplication app(argc, argv);
-  if (!shell.afterApplication(QCoreApplication::applicationDirPath())) return 1;
+  const GameFolders folders = gamefolders::chooseGameFolders(QCoreApplication::applicationDirPath(),
+                                                             qEnvironmentVariable("XDG_DATA_HOME"),
+                                                             qEnvironmentVariable("HOME"));
+  if (!shell.afterApplication(folders)) return 1;
   return shell.runAndShutDown();
 }

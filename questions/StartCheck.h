@@ -13,7 +13,7 @@ class QWidget;
 class StartCheck {
  public:
   struct Needs {
-    std::function<QString()> questionsFile;  // AppDir + "Pytania.pFK"
+    std::function<QString()> questionsFile;  // where the questions are read from
     std::function<bool()> lifelinesOn;       // the "Kou" option
     std::function<void(bool)> showRecordsSidePanel;
   };

@@ -7,12 +7,16 @@
 // Values set once while the game starts and read everywhere after.
 struct AppContext {
   bool TestMode = false;
-  QString DataFileName;       // the players' data file
-  QString AppDir;             // folder of the executable, with a trailing separator
+  QString DataFileName;  // the players' data file
+  // Where the game writes, with a trailing separator: the executable's folder, or the user's
+  // data folder when that one cannot be written.
+  QString AppDir;
+  QString QuestionsDir;       // where Pytania.pFK is read, with a trailing separator
   QString QuestionsTempPath;  // the plain copy of the questions file
   platform::ScreenSize ScreenSizeAtStart;
 
   QString DataFilePath() const { return AppDir + DataFileName; }
+  QString QuestionsFilePath() const;
 };
 
 namespace appinfo {

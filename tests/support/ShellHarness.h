@@ -35,7 +35,9 @@ struct BasicShellHarness {
     return QFile::exists(dir.filePath(QString::fromUtf8(name)));
   }
 
-  bool start() {
+  bool start() { return start(nullptr); }
+  // Started with the game's writes and its questions in folders of their own.
+  bool start(const GameFolders* folders) {
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -46,7 +48,7 @@ struct BasicShellHarness {
     });
     closer.start(5);
     shell.beforeApplication();
-    return shell.afterApplication(dir.path());
+    return folders ? shell.afterApplication(*folders) : shell.afterApplication(dir.path());
   }
 
   QTemporaryDir dir;
