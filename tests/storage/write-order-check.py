@@ -18,7 +18,9 @@ trace = os.path.join(folder, "trace.txt")
 subprocess.run(["strace", "-f", "-qq", "-o", trace,
                 "-e", "trace=openat,open,write,pwrite64,writev,fsync,fdatasync,"
                       "rename,renameat,renameat2,linkat,close",
-                writer, data, "A"], check=True, stdout=subprocess.DEVNULL)
+                writer, data, "A"], check=True, stdout=subprocess.DEVNULL,
+               # LeakSanitizer cannot run under ptrace; the sanitizer build's writer is traced too.
+               env=dict(os.environ, ASAN_OPTIONS="detect_leaks=0"))
 
 fds = {}        # fd -> what it is: the path it was opened on, or an unnamed temporary file
 names = {}      # a path given later to an unnamed file (linkat) -> that file
