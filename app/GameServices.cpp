@@ -56,7 +56,7 @@ void GameServices::createSoundThread() {
 DataFile GameServices::dataFile() const {
   // Named afresh at every access: the folder is known only once the main window shows.
   return DataFile(m_context->AppDir, m_context->DataFileName, m_context->TestMode,
-                  [this] { m_writeFailure->report(); });
+                  [this](int error) { m_writeFailure->report(m_context->AppDir, error); });
 }
 
 void GameServices::buildScreens(ShellParts& parts) {

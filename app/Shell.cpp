@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QToolTip>
 
 #include "platform/SystemPlatform.h"
+#include "questions/QuestionFile.h"
 #include "storage/ScrambleFile.h"
 #include "ui/Durations.h"
 #include "ui/Fonts.h"
@@ -53,6 +55,14 @@ QString shelltext::resolutionMessage() {
 }
 
 QString shelltext::resolutionCaption() { return QString::fromUtf8("Zła rozdzielczość!"); }
+
+QString shelltext::noWritableFolder(const QString& folder) {
+  return QString::fromUtf8(
+             "Gra nie ma gdzie zapisywać swoich plików: nie może pisać w swoim folderze ani "
+             "utworzyć folderu „%1”. Zwolnij miejsce na dysku albo sprawdź prawa zapisu, a potem "
+             "uruchom grę ponownie.")
+      .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
+}
 
 Shell::Shell(platform::SystemPlatform& platform, ShellServices& services)
     : m_platform(platform), m_services(services) {}
@@ -142,8 +152,11 @@ bool Shell::MainFrmFormShow(const GameFolders& folders) {
   m_menu->setAppInfo(title);
   m_context.AppDir = folders.dataDir;
   m_context.QuestionsDir = folders.questionsDir;
-  // The user's folder is made on first start; one that cannot be made shows as failed writes.
-  QDir().mkpath(m_context.AppDir);
+  // The user's folder is made on first start.
+  if (!QDir().mkpath(m_context.AppDir) || !gamefolders::canWriteIn(m_context.AppDir)) {
+    startUpError(shelltext::noWritableFolder(m_context.AppDir));
+    return false;
+  }
   installHints();
   m_services.disableMovieInput();
   m_mainFrm->show();
@@ -162,10 +175,20 @@ bool Shell::makeQuestionsCopy() {
   QString error;
   const QString source = m_context.QuestionsFilePath();
   const QString copy = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsTempFile);
+  // A file far larger than any question set is not read at all: the copy holds no question,
+  // and the start of a game refuses it as a broken file.
+  if (QFileInfo(source).size() > questionfile::MaxBytes) {
+    QFile empty(copy);
+    if (empty.open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
+  }
   if (ScrambleFile(source, copy, &error)) return true;
-  QMessageBox box(QMessageBox::Critical, appinfo::titleText(), error, QMessageBox::Ok);
-  box.exec();
+  startUpError(error);
   return false;
+}
+
+void Shell::startUpError(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, appinfo::titleText(), text, QMessageBox::Ok);
+  box.exec();
 }
 
 int Shell::runAndShutDown() {

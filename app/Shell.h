@@ -56,6 +56,7 @@ class Shell {
   void createWindows();
   bool MainFrmFormShow(const GameFolders& folders);
   bool makeQuestionsCopy();
+  static void startUpError(const QString& text);
   void btnCloseClick();
   void installHints();
 
@@ -77,4 +78,6 @@ namespace shelltext {
 // The four lines of the resolution message.
 QString resolutionMessage();
 QString resolutionCaption();
+// Neither the game's folder nor the user's own folder can take the game's files.
+QString noWritableFolder(const QString& folder);
 }  // namespace shelltext

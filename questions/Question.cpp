@@ -3,6 +3,7 @@
 #include <QSet>
 #include <algorithm>
 
+#include "questions/QuestionFile.h"
 #include "storage/IniFile.h"
 
 QString questionSection(int number, int level) {
@@ -39,12 +40,21 @@ StoredQuestion StoredQuestion::read(const IniFile& file, int number, int level) 
 QStringList StoredQuestion::problems() const {
   QStringList out;
   if (text.isEmpty()) out << QStringLiteral("P: the question is empty");
+  // Longer texts do not fit the boxes the game draws them in.
+  if (text.size() > questionfile::MaxQuestionChars)
+    out << QStringLiteral("P: %1 characters, more than %2")
+               .arg(text.size())
+               .arg(questionfile::MaxQuestionChars);
   QSet<QString> seen;
   for (int i = 0; i < 4; ++i) {
     const QString& a = answers[static_cast<size_t>(i)];
     const QString key(QChar(u'A' + i));
     if (a.isEmpty())
       out << key + QStringLiteral(": the answer is empty");
+    else if (a.size() > questionfile::MaxAnswerChars)
+      out << key + QStringLiteral(": %1 characters, more than %2")
+                       .arg(a.size())
+                       .arg(questionfile::MaxAnswerChars);
     else if (seen.contains(a))
       out << key + QStringLiteral(": the same text as another answer");
     seen.insert(a);

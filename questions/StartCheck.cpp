@@ -19,7 +19,7 @@ StartCheck::StartCheck(QWidget& owner, Handlers& handlers, const QuestionBank& b
 void StartCheck::btnStartClick() {
   if (!QFile::exists(m_needs.questionsFile())) {
     QMessageBox::critical(&m_owner, QStringLiteral("ERROR"),
-                          QString::fromUtf8("Nie znaleziomo pliku z pytaniami!!"));
+                          QString::fromUtf8("Nie znaleziono pliku z pytaniami!!"));
     lifetime::requestTermination();
     return;
   }

@@ -8,8 +8,10 @@
 
 namespace {
 
-// The code page, one byte at a time, as glibc's iconv defines it; 0 marks a byte without a
-// character. Built once: whole files then convert by table, without a pass through iconv.
+// The code page, one byte at a time, as glibc's iconv defines it. The five bytes it leaves
+// undefined (0x81, 0x83, 0x88, 0x90, 0x98) stand for the control characters of the same
+// number, so any byte of a file comes back out as it came in. Built once: whole files then
+// convert by table, without a pass through iconv.
 struct CodePage {
   std::array<char16_t, 256> toUnicode{};
   // Indexed by UTF-16 unit; 0 where the code page has no byte (the units below 0x80 are
@@ -34,6 +36,8 @@ struct CodePage {
         toUnicode[b] = static_cast<char16_t>(out[0] | (out[1] << 8));
     }
     if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    for (int b = 0x80; b < 256; ++b)
+      if (!toUnicode[b]) toUnicode[b] = static_cast<char16_t>(b);
     for (int b = 0x80; b < 256; ++b)
       if (toUnicode[b] && !fromUnicode[toUnicode[b]])
         fromUnicode[toUnicode[b]] = static_cast<unsigned char>(b);
@@ -86,9 +90,7 @@ QString fromCp1250(const QByteArray& bytes) {
   const CodePage& page = codePage();
   QString out(bytes.size(), Qt::Uninitialized);
   QChar* d = out.data();
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const char16_t c = page.toUnicode[static_cast<unsigned char>(bytes[i])];
-    d[i] = c ? QChar(c) : QChar(QChar::ReplacementCharacter);
-  }
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    d[i] = QChar(page.toUnicode[static_cast<unsigned char>(bytes[i])]);
   return out;
 }

@@ -1,16 +1,19 @@
 #include "storage/DataFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+#include <cerrno>
 #include <cstdio>
 #include <mutex>
 #include <optional>
 
 #include "storage/Cp1250.h"
+#include "storage/FileWrite.h"
 #include "storage/IniFile.h"
 #include "storage/ScrambleFile.h"
 
@@ -54,22 +57,44 @@ bool flushFolderOf(const QString& path) {
   return flushed;
 }
 
+// A temporary file beside `path`, new and empty. Made with the mode a new file gets (the
+// user's umask applies), then given the data file's own mode when there is one, so a save
+// never changes who may read the player's file.
+int createTemporaryBeside(const QString& path, QByteArray& name) {
+  struct stat existing {};
+  const bool hasMode = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = QFile::encodeName(path) + '.' +
+           QByteArray::number(QRandomGenerator::global()->generate(), 36);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd >= 0 && hasMode) ::fchmod(fd, existing.st_mode & 07777);
+    return fd;
+  }
+  return -1;
+}
+
 // The new text goes to a temporary file beside the data file, which is then renamed over it:
 // a rename is atomic, so whenever the game stops, even killed, the data file is the old one or
 // the new one, whole. Its bytes reach the disk before the rename and the new name after it,
-// so a power cut cannot leave a name that points to blocks never written.
-bool storeWhole(const QString& path, const QByteArray& bytes) {
-  QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-  file.setAutoRemove(true);
-  if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) return false;
-  if (kFlushToDisk && ::fdatasync(file.handle()) != 0) return false;
-  if (::rename(QFile::encodeName(file.fileName()).constData(),
-               QFile::encodeName(path).constData()) != 0)
-    return false;
-  file.setAutoRemove(false);  // it is the data file now
+// so a power cut cannot leave a name that points to blocks never written. Returns 0, or the
+// errno of the step that failed.
+int storeWhole(const QString& path, const QByteArray& bytes) {
+  QByteArray temporary;
+  const int fd = createTemporaryBeside(path, temporary);
+  if (fd < 0) return errno;
+  int error = 0;
+  if (!writeAll(fd, bytes) || (kFlushToDisk && ::fdatasync(fd) != 0)) error = errno;
+  if (::close(fd) != 0 && !error) error = errno;
+  if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+    error = errno;
+  if (error) {
+    ::unlink(temporary.constData());
+    return error;
+  }
   // The new text is in place; a folder that cannot be flushed still reports the write as
   // failed, since a power cut could take the name back.
-  return !kFlushToDisk || flushFolderOf(path);
+  return !kFlushToDisk || flushFolderOf(path) ? 0 : errno;
 }
 
 // The file as this process last read or wrote it, kept parsed. A cycle that finds the same
@@ -109,7 +134,7 @@ void keepSnapshot(Snapshot snapshot) {
 }  // namespace
 
 DataFile::DataFile(QString appDir, QString fileName, bool testMode,
-                   std::function<void()> writeFailed)
+                   std::function<void(int)> writeFailed)
     : m_appDir(std::move(appDir)),
       m_fileName(std::move(fileName)),
       m_testMode(testMode),
@@ -135,16 +160,16 @@ bool DataFile::cycle(const std::function<void(IniFile&)>& body, TestCopy copy) c
 
   bool copyable = state == FileState::Read;
   if (ini.changed()) {
-    auto failed = [this] {
-      if (m_writeFailed) m_writeFailed();
+    auto failed = [this](int error) {
+      if (m_writeFailed) m_writeFailed(error);
       return false;
     };
     // A file that could not be read is never replaced by a text built from nothing.
-    if (state == FileState::Unreadable) return failed();
+    if (state == FileState::Unreadable) return failed(EACCES);
     const std::optional<QByteArray> encoded = toCp1250(ini.text());
-    if (!encoded) return failed();
+    if (!encoded) return failed(EILSEQ);
     onDisk = scrambleText(*encoded);
-    if (!storeWhole(file, onDisk)) return failed();
+    if (const int error = storeWhole(file, onDisk)) return failed(error);
     plain = *encoded;
     ini.markStored();
     copyable = true;

@@ -20,8 +20,9 @@ class DataFile {
   };
 
   // `appDir` ends with a separator; `testMode` enables the plain copies. `writeFailed` runs
-  // whenever a cycle cannot store what its body changed.
-  DataFile(QString appDir, QString fileName, bool testMode, std::function<void()> writeFailed = {});
+  // with the errno value whenever a cycle cannot store what its body changed.
+  DataFile(QString appDir, QString fileName, bool testMode,
+           std::function<void(int error)> writeFailed = {});
 
   QString path() const;  // AppDir + DataFileName
   // One cycle. Returns false when a changed text could not be stored (nothing on disk changed).
@@ -33,5 +34,5 @@ class DataFile {
   QString m_appDir;
   QString m_fileName;
   bool m_testMode;
-  std::function<void()> m_writeFailed;
+  std::function<void(int)> m_writeFailed;
 };

@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+
+#include "storage/FileWrite.h"
 
 namespace {
 
@@ -80,12 +83,14 @@ bool ScrambleFile(const QString& source, const QString& destination, QString* er
   }
   const QByteArray converted = scrambleText(in.readAll());
   in.close();
-  QFile out(destination);
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      out.write(converted) != converted.size() || !out.flush()) {
+  if (const int failure = writeWholeFile(destination, converted)) {
+    // The file written is one of the game's own; the player can act on the folder.
     if (error)
-      *error =
-          QString::fromUtf8("Błąd zapisu pliku „%1”.").arg(QDir::toNativeSeparators(destination));
+      *error = QString::fromUtf8(
+                   "Gra nie może zapisać swoich plików w folderze „%1”: %2. Zwolnij miejsce na "
+                   "dysku albo sprawdź, czy ten folder można zapisywać, i uruchom grę ponownie.")
+                   .arg(QDir::toNativeSeparators(QFileInfo(destination).absolutePath()),
+                        describeWriteError(failure));
     return false;
   }
   return true;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QStackedWidget>
 
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ShellHarness.h"
 #include "ui/TBGFrm.h"
 #include "ui/TMainFrm.h"
@@ -151,6 +153,22 @@ TEST_F(ShellTest, AMissingQuestionsFileEndsStartUpWithAMessageAndAFullShutdown) 
   EXPECT_TRUE(log.contains("SetScreenMode(1024,768)")) << "the display is given back";
   EXPECT_TRUE(log.contains("SaveOptions"));
   EXPECT_FALSE(exists("FORMAT C.exe"));
+}
+
+// Neither the game's folder nor the user's folder can be written: the player is told so, in
+// Polish, and start-up ends in order instead of failing on a file the player never heard of.
+TEST_F(ShellTest, NoFolderToWriteInIsSaidAtStart) {
+  ReadOnlyFolder locked(dir.path());
+  if (!locked.holds()) GTEST_SKIP() << "this system cannot make a folder read-only";
+  const QString user = dir.filePath(QStringLiteral("home/data/fortuniak")) + u'/';
+  const GameFolders folders{user, dir.path() + u'/'};
+  EXPECT_FALSE(start(&folders));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(
+      QString::fromUtf8("ani utworzyć folderu „%1”").arg(QDir::cleanPath(user))))
+      << messages[0].toStdString();
+  EXPECT_FALSE(messages[0].contains(QStringLiteral("FORMAT C.exe")));
+  EXPECT_TRUE(log.contains("SetScreenMode(1024,768)")) << "the display is given back";
 }
 
 TEST_F(ShellTest, TheCloseButtonGivesBackTheLampsOnlyDuringAGame) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QMessageBox>
 
 #include "options/Options.h"
@@ -44,9 +45,20 @@ TEST_F(WriteFailureTest, SavingOptionsFailsLeavesTheFileAndTellsThePlayerOnce) {
   EXPECT_FALSE(services.options().SaveOptions());
   EXPECT_EQ(dataBytes(), before);
   ASSERT_EQ(openMessages().size(), 1);
-  EXPECT_EQ(openMessages().front()->text(), WriteFailureNotice::text());
+  // In Polish, naming the folder and what the player can do, and promising only the truth.
+  const QString text = openMessages().front()->text();
+  EXPECT_TRUE(text.contains(QDir::toNativeSeparators(dir.path()))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Tej zmiany nie zapisano"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Zwolnij miejsce"))) << text.toStdString();
+  for (const char* english : {"Permission", "denied", "No space", "Read-only", "Opcje.oFK"})
+    EXPECT_FALSE(text.contains(QString::fromUtf8(english))) << english;
   EXPECT_FALSE(services.options().SaveOptions()) << "still failing";
   EXPECT_EQ(openMessages().size(), 1) << "the player is told once, not at every write";
+
+  // The notice says the game keeps trying: once the folder can be written, saves go through.
+  folder.reset();
+  EXPECT_TRUE(services.options().SaveOptions());
+  EXPECT_NE(dataBytes(), before);
 }
 
 TEST_F(WriteFailureTest, ANewPlayerThatCannotBeStoredIsNotCreated) {

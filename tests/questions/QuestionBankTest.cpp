@@ -5,6 +5,7 @@
 #include <map>
 
 #include "questions/QuestionBank.h"
+#include "questions/QuestionFile.h"
 #include "storage/Cp1250.h"
 #include "storage/DataFile.h"
 #include "storage/IniFile.h"
@@ -161,6 +162,28 @@ TEST_F(QuestionBankTest, StoredQuestionsWithBrokenDataNameTheirProblems) {
   EXPECT_FALSE(broken([](StoredQuestion& b) { b.audience[0] = 41; }).isEmpty());
   EXPECT_FALSE(broken([](StoredQuestion& b) { b.text.clear(); }).isEmpty());
   EXPECT_TRUE(broken([](StoredQuestion& b) { b.audience = {100, 0, 0, 0}; }).isEmpty());
+  // Texts longer than the boxes the game draws them in.
+  EXPECT_TRUE(broken([](StoredQuestion& b) { b.text = QString(150, u'ż'); }).isEmpty());
+  EXPECT_FALSE(broken([](StoredQuestion& b) { b.text = QString(151, u'ż'); }).isEmpty());
+  EXPECT_FALSE(broken([](StoredQuestion& b) { b.text = QString(10000, u'x'); }).isEmpty());
+  EXPECT_TRUE(broken([](StoredQuestion& b) { b.answers[2] = QString(60, u'ą'); }).isEmpty());
+  EXPECT_FALSE(broken([](StoredQuestion& b) { b.answers[2] = QString(61, u'ą'); }).isEmpty());
+}
+
+// What `check` reports of a file that holds more than questions.
+TEST_F(QuestionBankTest, LinesThatBelongToNoQuestionAreFound) {
+  const QString good = QStringLiteral(
+      "; a comment\r\n[3;12]\r\nP=Pytanie?\r\n a = x \r\nT=1\r\n\r\n[255;15]\r\n9=10\r\n");
+  int total = -1;
+  EXPECT_TRUE(questionfile::strayLines(good, 5, &total).isEmpty());
+  EXPECT_EQ(total, 0);
+  const QString junk =
+      good + QStringLiteral("\x01\x7fgarbage\r\n[0;3]\r\n[1;16]\r\nPP=1\r\n=1\r\n");
+  const QStringList found = questionfile::strayLines(junk, 3, &total);
+  EXPECT_EQ(total, 5);
+  EXPECT_EQ(found, (QStringList{QStringLiteral("line 9: not part of any question"),
+                                QStringLiteral("line 10: not part of any question"),
+                                QStringLiteral("line 11: not part of any question")}));
 }
 
 TEST_F(QuestionBankTest, LoadingShufflesButKeepsEveryRoleWithItsText) {

@@ -185,6 +185,44 @@ TEST_F(DataFileTest, PolishTextIsStoredInWindows1250AndReadBack) {
   EXPECT_EQ(back, polish);
 }
 
+// A file may hold bytes the game never wrote, even ones Windows-1250 leaves undefined: every
+// later save must go on working and give each of them back unchanged.
+TEST_F(DataFileTest, EveryByteTheGameDidNotWriteComesBackOutUnchanged) {
+  const DataFile file = dataFile();
+  for (int b = 0; b < 256; ++b) {
+    // CR and LF end lines; 0x12 and 0x15 would be line ends in the scrambled form.
+    if (b == '\r' || b == '\n' || b == ('\r' ^ ScrambleKey) || b == ('\n' ^ ScrambleKey)) continue;
+    const QByteArray odd = QByteArray("[Obcy]\r\nk=<") + char(b) + ">\r\n[QAla]\r\nMie=X";
+    const QByteArray foreign = odd + char(b) + "Y\r\n";
+    store(foreign);
+    ASSERT_TRUE(file.cycle([](IniFile& ini) { ini.writeBool(u8("QAla"), u8("Dzw"), false); }))
+        << "byte " << b;
+    EXPECT_EQ(scrambleText(fileBytes(dataPath())), foreign + "Dzw=0\r\n") << "byte " << b;
+    QString place;
+    file.read([&](const IniFile& ini) { place = ini.readString(u8("QAla"), u8("Mie")); });
+    EXPECT_EQ(toCp1250(place).value_or(QByteArray()), QByteArray("X") + char(b) + 'Y')
+        << "byte " << b;
+  }
+}
+
+mode_t modeOf(const QString& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  return st.st_mode & 0777;
+}
+
+// A save keeps the mode the player gave the file; a new file gets the user's default.
+TEST_F(DataFileTest, ASaveKeepsTheFilesPermissions) {
+  const DataFile file = dataFile();
+  const mode_t oldMask = ::umask(022);
+  EXPECT_TRUE(file.cycle([](IniFile& ini) { ini.writeString(u8("S"), u8("k"), u8("1")); }));
+  EXPECT_EQ(modeOf(dataPath()), 0644u);
+  ASSERT_EQ(::chmod(QFile::encodeName(dataPath()).constData(), 0660), 0);
+  EXPECT_TRUE(file.cycle([](IniFile& ini) { ini.writeString(u8("S"), u8("k"), u8("2")); }));
+  EXPECT_EQ(modeOf(dataPath()), 0660u);
+  ::umask(oldMask);
+}
+
 TEST_F(DataFileTest, TextWindows1250CannotHoldIsRefusedAndNothingIsWritten) {
   const DataFile file = dataFile(true);
   EXPECT_FALSE(

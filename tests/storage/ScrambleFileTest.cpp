@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -84,16 +85,27 @@ TEST(ScrambleFile, MissingSourceIsAnErrorNamingTheFile) {
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out"))));
 }
 
-TEST(ScrambleFile, UnwritableDestinationIsAnError) {
+// The copy the game makes of its questions: when it cannot be written, the player reads in
+// Polish which folder failed and why, not the system's English or the copy's own name.
+TEST(ScrambleFile, AnUnwritableCopyIsExplainedInThePlayersWords) {
   QTemporaryDir dir;
   const QString source = dir.filePath(QStringLiteral("s"));
   QFile f(source);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("a\r\n");
   f.close();
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("FORMAT C.exe")));
   QString error;
+  EXPECT_FALSE(ScrambleFile(source, dir.filePath(QStringLiteral("FORMAT C.exe")), &error));
+  EXPECT_TRUE(error.contains(QString::fromUtf8("w folderze „%1”").arg(dir.path())))
+      << error.toStdString();
+  EXPECT_TRUE(error.contains(QString::fromUtf8("folder o tej samej nazwie")))
+      << error.toStdString();
+  EXPECT_FALSE(error.contains(QStringLiteral("FORMAT C.exe"))) << error.toStdString();
+  EXPECT_FALSE(error.contains(QStringLiteral("directory"))) << error.toStdString();
+
   EXPECT_FALSE(ScrambleFile(source, dir.filePath(QStringLiteral("no/such/dir/out")), &error));
-  EXPECT_FALSE(error.isEmpty());
+  EXPECT_TRUE(error.contains(QString::fromUtf8("folder nie istnieje"))) << error.toStdString();
 }
 
 }  // namespace

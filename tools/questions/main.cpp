@@ -2,10 +2,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include "questions/Calibration.h"
 #include "questions/Question.h"
+#include "questions/QuestionFile.h"
 #include "storage/Cp1250.h"
 #include "storage/IniFile.h"
 #include "storage/ScrambleFile.h"
@@ -35,16 +37,31 @@ QString levelFile(const QString& dir, int level) {
   return QDir(dir).filePath(QStringLiteral("level-%1.txt").arg(level, 2, 10, QChar(u'0')));
 }
 
-bool readGameFile(const QString& path, IniFile& file) {
+// The plain text of a game file; a plain copy (as the game makes at start-up) is read as it is.
+bool readGameText(const QString& path, QString& plain) {
   QFile in(path);
   if (!in.open(QIODevice::ReadOnly)) {
     err() << path << ": cannot be read\n";
     return false;
   }
   const QByteArray bytes = in.readAll();
-  // A plain copy (as the game makes at start-up) is read as it is.
-  file = IniFile(fromCp1250(bytes.startsWith('[') ? bytes : scrambleText(bytes)));
+  plain = fromCp1250(bytes.startsWith('[') ? bytes : scrambleText(bytes));
   return true;
+}
+
+bool readGameFile(const QString& path, IniFile& file) {
+  QString plain;
+  if (!readGameText(path, plain)) return false;
+  file = IniFile(plain);
+  return true;
+}
+
+// What lies in the file besides questions (junk appended to a good file, for one).
+int reportStrayLines(const QString& plain) {
+  int total = 0;
+  for (const QString& line : questionfile::strayLines(plain, 10, &total)) out() << line << '\n';
+  if (total > 10) out() << "... " << total - 10 << " more lines that belong to no question\n";
+  return total;
 }
 
 int countLevel(const IniFile& file, int level) {
@@ -54,9 +71,16 @@ int countLevel(const IniFile& file, int level) {
 }
 
 int check(const QString& path) {
-  IniFile file;
-  if (!readGameFile(path, file)) return 1;
-  int problems = 0;
+  const qint64 size = QFileInfo(path).size();
+  if (size > questionfile::MaxBytes) {
+    out() << path << ": " << size << " bytes, more than the game reads (" << questionfile::MaxBytes
+          << "); the game refuses it\n";
+    return 1;
+  }
+  QString plain;
+  if (!readGameText(path, plain)) return 1;
+  const IniFile file(plain);
+  int problems = reportStrayLines(plain);
   for (int level = 1; level <= 15; ++level) {
     const int count = countLevel(file, level);
     int playable = 0;
