@@ -84,6 +84,7 @@ void FriendsPage::buildRoster() {
     QFont infoFont = theme::font("Times New Roman", 20, true);
     infoFont.setItalic(true);
     e.info->setFont(infoFont);
+    e.info->setCaptionColour(Qt::white);
     e.info->setCursor(Qt::PointingHandCursor);
     QObject::connect(e.info, &FlatButton::clicked, [this, n] { FriendsInfoClick(n); });
 
