@@ -41,4 +41,22 @@ TEST_P(StartKeyTest, TheUnderlinedSOfTheFriendsPageIsStart) {
 INSTANTIATE_TEST_SUITE_P(NamedAndAnonymous, StartKeyTest,
                          testing::Values("Jan", "Gracz anonimowy"));
 
+TEST_F(LifelinesTest, TheFriendInformationHidesTheWholePageAroundIt) {
+  openChoice();
+  clickFriend(1);
+  QTest::mouseClick(friends().entry(3).info, Qt::LeftButton);
+  ASSERT_TRUE(friends().pnCInfo->isVisible());
+  const QImage shown = main().tsChoose->grab().toImage();
+  const QRect panel = friends().pnCInfo->geometry();
+  int lit = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      if (!panel.contains(x, y) && qGray(shown.pixel(x, y)) > 40) ++lit;
+  EXPECT_EQ(lit, 0) << "title, roster or START show beside the panel";
+
+  press(Qt::Key_S);
+  const QImage after = main().tsChoose->grab().toImage();
+  EXPECT_GT(qGray(after.pixel(100, 70)), 40) << "the roster is back";
+}
+
 }  // namespace
