@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
 #include "players/Profile.h"
 #include "tests/lifelines/LifelinesHarness.h"
 #include "ui/widgets/TextLabel.h"
@@ -57,6 +59,29 @@ TEST_F(LifelinesTest, TheFriendInformationHidesTheWholePageAroundIt) {
   press(Qt::Key_S);
   const QImage after = main().tsChoose->grab().toImage();
   EXPECT_GT(qGray(after.pixel(100, 70)), 40) << "the roster is back";
+}
+
+// Every percentage, "100%" included, is readable whole, and the close button stands apart.
+TEST_F(LifelinesTest, TheAudienceChartKeepsItsLabelsApart) {
+  playWith(1, 2);
+  const QRect inside = chart().pnPubl->contentsRect();
+  std::vector<QRect> taken;
+  for (TextLabel* label : chart().lblP) {
+    const QRect box = label->geometry();
+    EXPECT_TRUE(inside.contains(box)) << label->objectName().toStdString();
+    const QFontMetrics metrics(label->font());
+    for (int percent = 0; percent <= 100; ++percent) {
+      const QRect text = metrics.boundingRect(QString::number(percent) + u'%');
+      EXPECT_LE(text.width(), box.width()) << percent;
+      EXPECT_LE(metrics.height(), box.height());
+    }
+    for (const QRect& other : taken) EXPECT_FALSE(box.intersects(other)) << box.x();
+    taken.push_back(box);
+  }
+  const QRect close = chart().btnClosePub->geometry();
+  EXPECT_TRUE(inside.contains(close));
+  for (const QRect& label : taken) EXPECT_FALSE(close.intersects(label)) << label.x();
+  for (QWidget* bar : chart().sh) EXPECT_FALSE(close.intersects(bar->geometry()));
 }
 
 }  // namespace
