@@ -20,13 +20,18 @@ namespace {
 constexpr int kCrowdMs = 3800;
 constexpr int kPassMs = 5;
 
+// Each percentage is centred over its bar and as wide as "100%" needs, no wider: the labels
+// must not reach into each other.
 struct BarLayout {
   QRect label;
   int barLeft;
 };
 constexpr BarLayout kBars[] = {
-    {{10, 8, 35, 15}, 17}, {{42, 8, 35, 15}, 49}, {{76, 8, 33, 15}, 83}, {{108, 8, 33, 15}, 115}};
+    {{12, 8, 31, 15}, 17}, {{44, 8, 31, 15}, 49}, {{78, 8, 31, 15}, 83}, {{110, 8, 31, 15}, 115}};
 constexpr int kBarWidth = 21;
+// The top right corner belongs to the last percentage; the close button stands under the
+// foot, beside the last letter.
+constexpr QRect kClose{138, 144, 12, 12};
 
 }  // namespace
 
@@ -63,7 +68,7 @@ AudienceChart::AudienceChart(Needs needs) : m_(std::move(needs)) {
     lblP[n] = label;
   }
   btnClosePub = new TextLabel(pnPubl, QStringLiteral("btnClosePub"), QStringLiteral("X"));
-  btnClosePub->setGeometry(137, 5, 13, 12);
+  btnClosePub->setGeometry(kClose);
   btnClosePub->setFont(theme::font("Arial", 11, true));
   btnClosePub->setColour(Qt::white);
   btnClosePub->setAlignment(Qt::AlignCenter);

@@ -26,6 +26,7 @@ namespace {
 const QColor kChosen(225, 113, 0);
 const QColor kNotChosen(255, 200, 145);
 constexpr int kRowTops[FriendCount] = {53, 102, 151, 201};
+constexpr int kStatsTops[FriendCount] = {88, 137, 186, 235};
 
 TextLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
                  const QFont& font, const QColor& colour) {
@@ -84,6 +85,7 @@ void FriendsPage::buildRoster() {
     QFont infoFont = theme::font("Times New Roman", 20, true);
     infoFont.setItalic(true);
     e.info->setFont(infoFont);
+    e.info->setCaptionColour(Qt::white);
     e.info->setCursor(Qt::PointingHandCursor);
     QObject::connect(e.info, &FlatButton::clicked, [this, n] { FriendsInfoClick(n); });
 
@@ -92,8 +94,8 @@ void FriendsPage::buildRoster() {
     e.tick->setGeometry(4, top + 4, 27, 29);
     e.tick->hide();
 
-    e.stats = label(page, "lblCSt" + QByteArray::number(n), {}, QRect(33, top + 35, 187, 14),
-                    theme::font("Arial", 11), theme::Ivory);
+    e.stats = label(page, "lblCSt" + QByteArray::number(n), {},
+                    QRect(33, kStatsTops[n - 1], 187, 14), theme::font("Arial", 11), theme::Ivory);
     e.stats->hide();
 
     const QByteArray faceName = "imgFace" + QByteArray::number(n);
@@ -118,6 +120,13 @@ void FriendsPage::buildStart() {
 }
 
 void FriendsPage::buildInfoPanel() {
+  // The panel is narrower than the page: the page goes dark around it, so no piece of the
+  // title or the roster shows at its sides.
+  m_infoBackdrop = new QWidget(m_.form.tsChoose);
+  m_infoBackdrop->setObjectName(QStringLiteral("pnCInfoBack"));
+  m_infoBackdrop->setGeometry(QRect(QPoint(0, 0), m_.form.MenuPages->size()));
+  fill(m_infoBackdrop, Qt::black);
+  m_infoBackdrop->hide();
   pnCInfo = new QFrame(m_.form.tsChoose);
   pnCInfo->setObjectName(QStringLiteral("pnCInfo"));
   pnCInfo->setGeometry(40, 0, 253, 277);
@@ -129,7 +138,7 @@ void FriendsPage::buildInfoPanel() {
   frame->setLineWidth(2);
   imgCFace = new PictureBox(pnCInfo, QStringLiteral("imgCFace"));
   imgCFace->setGeometry(15, 15, 79, 82);
-  imgCFace->setStretch(true);
+  imgCFace->setProportional(true);
   const QFont counters = theme::font("Arial", 14, true);
   lblWsz = label(pnCInfo, "lblWsz", QString::fromUtf8("Podpowiadał:"), QRect(105, 15, 145, 22),
                  counters, Qt::white);
@@ -206,6 +215,8 @@ void FriendsPage::FriendsInfoClick(int number) {
   imgCFace->setPicture(entry(number).face->picture());
   lblCInfo->setCaption(TextLabel::literal(friendInfoText(number)));
   pnCInfo->move(40, 0);
+  m_infoBackdrop->show();
+  m_infoBackdrop->raise();
   pnCInfo->show();
   pnCInfo->raise();
   LockControls(&m_.form, pnCInfo, false);
@@ -214,6 +225,7 @@ void FriendsPage::FriendsInfoClick(int number) {
 void FriendsPage::btnCOkClick() {
   if (pnCInfo->isHidden()) return;
   pnCInfo->hide();
+  m_infoBackdrop->hide();
   LockControls(&m_.form, pnCInfo, true);
 }
 

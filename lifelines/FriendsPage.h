@@ -70,6 +70,7 @@ class FriendsPage {
   bool anonymous() const;
 
   Needs m_;
+  QWidget* m_infoBackdrop = nullptr;
   ChosenFriends m_chosen;
   std::array<Entry, FriendCount> m_entries;
 };

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QResource>
+#include <QStackedWidget>
 
 #include "media/MoviePlayer.h"
 #include "platform/SystemPlatform.h"
@@ -21,7 +22,9 @@ Movies::Movies(TMainFrm& form, TBGFrm& background, Handlers& handlers,
   m_anim = new MoviePlayer(form.tsAnim, QStringLiteral("sfAnim"), {true, false});
   m_anim->setGeometry(4, 5, 782, 415);
   m_lose = new MoviePlayer(form.tsLose, QStringLiteral("sfLose"), {true, true});
-  m_lose->setGeometry(195, 87, 409, 301);
+  // In the menu background's middle panel, where the sub-pages stand: wider, it would cover
+  // the panel's edges and reach under the result's texts on the right.
+  m_lose->setGeometry(form.MenuPages->geometry());
   m_info = new MoviePlayer(form.Info, QStringLiteral("sfInfo"), {false, true});
   m_info->setGeometry(4, 5, 333, 287);
   m_tmAnim.setInterval(durations::AnimTimerInterval);

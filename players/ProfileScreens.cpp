@@ -118,7 +118,6 @@ void ProfileScreens::ProfilesShow() {
   // The form is built when first needed; until then its button face waits here.
   if (auto* create = m_form.control<PictureBox>(QStringLiteral("imgPCreate")))
     create->setPicture(button);
-  c<PictureBox>("imgPTlo")->setPicture(m_menu.backgroundPicture());
   rebuildRows(names);
 }
 

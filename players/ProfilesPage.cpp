@@ -151,8 +151,11 @@ void build(QWidget* page, Handlers& handlers) {
   }
   buildList(pages->widget(0), handlers);
 
-  auto* curtain = new TextLabel(page, QStringLiteral("stZaslona"), QStringLiteral("   "));
-  curtain->setGeometry(561, 189, 34, 103);
+  // The black block over the scroll bar's track between its buttons (561, 189 on the page)
+  // belongs to the list: over the form it would stand beside the fields.
+  QWidget* list = pages->widget(0);
+  auto* curtain = new TextLabel(list, QStringLiteral("stZaslona"), QStringLiteral("   "));
+  curtain->setGeometry(QRect(561, 189, 34, 103).translated(-pages->pos()));
   curtain->setAutoFillBackground(true);
   QPalette cp = curtain->palette();
   cp.setColor(QPalette::Window, Qt::black);

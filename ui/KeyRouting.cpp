@@ -24,28 +24,38 @@ void menuLetters(KeyPressTarget& t, QChar key) {
     if (isLetter(key, entry.letter)) t.run(QString::fromLatin1(entry.handler));
 }
 
-void menuRules(KeyPressTarget& t, QChar key) {
-  // A panel holding the control lock has disabled the entries, and with them the letters.
-  if (t.isEnabled(QStringLiteral("lblStart"))) menuLetters(t, key);
+// The keys of what lies over the menu: an open panel's button first, then the shown
+// sub-page's own underlined letter. Whatever takes the key keeps it, so a letter never does
+// what the screen does not show.
+bool pageRules(KeyPressTarget& t, QChar key) {
+  const auto take = [&t](const char* handler) {
+    t.run(QString::fromLatin1(handler));
+    return true;
+  };
+  if (t.isVisible(QStringLiteral("pnCError")) && closesPanel(key, u'S'))
+    return take("btnCHideClick");
 
   if (t.shownMenuPage() == u"tsChoose") {
-    if (t.isVisible(QStringLiteral("pnCInfo")) && closesPanel(key, u'S'))
-      t.run(QStringLiteral("btnCOkClick"));
-    else if (isLetter(key, u'S'))
-      t.run(QStringLiteral("btnCStartClick"));
+    if (t.isVisible(QStringLiteral("pnCInfo"))) {
+      if (closesPanel(key, u'S')) return take("btnCOkClick");
+    } else if (isLetter(key, u'S')) {
+      return take("btnCStartClick");
+    }
   }
 
   if (t.shownMenuPage() == u"tsRec") {
     if (t.isVisible(QStringLiteral("pnRInfo")) && closesPanel(key, u'W'))
-      t.run(QStringLiteral("btnRHideClick"));
-    if (t.isVisible(QStringLiteral("pnYesNo")) && isLetter(key, u'T'))
-      t.run(QStringLiteral("btnYesClick"));
-    if (t.isVisible(QStringLiteral("pnYesNo")) && isLetter(key, u'N'))
-      t.run(QStringLiteral("btnNoClick"));
+      return take("btnRHideClick");
+    if (t.isVisible(QStringLiteral("pnYesNo")) && isLetter(key, u'T')) return take("btnYesClick");
+    if (t.isVisible(QStringLiteral("pnYesNo")) && isLetter(key, u'N')) return take("btnNoClick");
   }
+  return false;
+}
 
-  if (t.isVisible(QStringLiteral("pnCError")) && closesPanel(key, u'S'))
-    t.run(QStringLiteral("btnCHideClick"));
+void menuRules(KeyPressTarget& t, QChar key) {
+  if (pageRules(t, key)) return;
+  // A panel holding the control lock has disabled the entries, and with them the letters.
+  if (t.isEnabled(QStringLiteral("lblStart"))) menuLetters(t, key);
 }
 
 }  // namespace

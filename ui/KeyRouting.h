@@ -22,5 +22,7 @@ inline constexpr char16_t Escape = 27;
 }  // namespace keys
 
 // The character of a key press on the main or background window. Every rule that matches
-// runs; later rules see the same key and whatever the earlier ones changed.
+// runs; later rules see the same key and whatever the earlier ones changed. On the menu page
+// only one thing answers a key: an open panel, else the shown sub-page's underlined letter,
+// else the menu's own letters.
 void FormKeyPress(KeyPressTarget& target, QChar key);

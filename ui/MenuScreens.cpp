@@ -102,7 +102,10 @@ void MenuScreens::buildResultPageEntry() {
 }
 
 void MenuScreens::buildProfilesPageEntry() {
-  makeBackground(m_form.tsProfiles, "imgPTlo");
+  // A stage of its own: the list and the form are wider than the menu's sub-pages.
+  makeBackground(m_form.tsProfiles, "imgPTlo")->setPictureSource([] {
+    return gamePicture("imgPTlo");
+  });
   makeMenuEntry(m_form.tsProfiles, m_handlers, kProfilesQuitEntry);
   auto* info = m_appInfo = new TextLabel(m_form.tsProfiles, QStringLiteral("lblPAppInfo"));
   info->setGeometry(480, 400, 300, 18);

@@ -76,9 +76,8 @@ void MessagePanels::buildYesNoPanel() {
   m_yesNoPanel = panel;
   m_yesNoIcon = new PictureBox(panel, QStringLiteral("imgYNIco"));
   m_yesNoIcon->setGeometry(18, 20, 32, 32);
-  TextLabel* text = makeMessage(panel, "lblYNText",
-                                QString::fromUtf8("Czy na pewno chcesz wyczyścić listę rekordów?"));
-  text->setColour(Qt::white);
+  makeMessage(panel, "lblYNText",
+              QString::fromUtf8("Czy na pewno chcesz wyczyścić listę rekordów?"));
   FlatButton* yes = makeButton(panel, "btnYes", "&Tak", 49, 93);
   FlatButton* no = makeButton(panel, "btnNo", "&Nie", 196, 93);
   QObject::connect(yes, &FlatButton::clicked, m_handlers.runner(QStringLiteral("btnYesClick")));

@@ -18,12 +18,12 @@ namespace {
 QSet<QString> keyRuleHandlers() {
   struct Probe : KeyPressTarget {
     QString page, menuPage;
-    bool all = false, men = true;
+    bool visible = false, enabled = false, men = true;
     QSet<QString> ran;
     QString shownPage() const override { return page; }
     QString shownMenuPage() const override { return menuPage; }
-    bool isVisible(const QString&) const override { return all; }
-    bool isEnabled(const QString&) const override { return all; }
+    bool isVisible(const QString&) const override { return visible; }
+    bool isEnabled(const QString&) const override { return enabled; }
     bool menuKeysOn() const override { return men; }
     void run(const QString& handler) override { ran.insert(handler); }
   } probe;
@@ -32,12 +32,13 @@ QSet<QString> keyRuleHandlers() {
   keys += QChar(keys::Escape);
   for (const char* page : {"tsAnim", "tsProfiles", "tsMenu", "tsGra", "tsLose"})
     for (const char* menuPage : {"Opcje", "Info", "tsRec", "tsChoose", "tsStats"})
-      for (bool all : {false, true})
+      for (int shown : {0, 1, 2})  // nothing; the controls alone; the panels too
         for (bool men : {false, true})
           for (QChar key : keys) {
             probe.page = QLatin1String(page);
             probe.menuPage = QLatin1String(menuPage);
-            probe.all = all;
+            probe.enabled = shown > 0;
+            probe.visible = shown > 1;
             probe.men = men;
             FormKeyPress(probe, key);
           }

@@ -1,50 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QFrame>
-
-#include "game/GameProgress.h"
-#include "lifelines/AudienceChart.h"
 #include "lifelines/AudienceShares.h"
-#include "lifelines/FriendsPage.h"
-#include "lifelines/Lifelines.h"
-#include "lifelines/PhoneCall.h"
 #include "stats/PlayerStats.h"
-#include "tests/support/PlayHarness.h"
+#include "tests/lifelines/LifelinesHarness.h"
 #include "ui/AppContext.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/SymbolLabel.h"
 
 namespace {
-
-class LifelinesTest : public PlayHarness {
- protected:
-  // Logged in, lifelines on, the friends page open.
-  void openChoice(const QString& player = QStringLiteral("Jan")) {
-    startAs(player, janData());
-    services.state().flags.Kou = true;
-    services.state().flags.Akc = false;
-    main().showPage(main().tsMenu);
-    shell.handlers().run(QStringLiteral("btnStartClick"));
-    ASSERT_EQ(main().shownMenuPage(), u"tsChoose");
-  }
-  // Two friends chosen and the game started.
-  void playWith(int first, int second, const QString& player = QStringLiteral("Jan")) {
-    openChoice(player);
-    clickFriend(first);
-    clickFriend(second);
-    QTest::mouseClick(friends().imgCStart, Qt::LeftButton);
-    ASSERT_EQ(main().shownPage(), u"tsGra");
-  }
-  void clickFriend(int n) { QTest::mouseClick(friends().entry(n).name, Qt::LeftButton); }
-  Lifelines& lifelines() { return services.lifelines(); }
-  FriendsPage& friends() { return lifelines().friendsPage(); }
-  PhoneCall& phone() { return lifelines().phoneCall(); }
-  AudienceChart& chart() { return lifelines().audienceChart(); }
-  bool crossed(Lifelines::Button& b) { return !b.used->isHidden() && !b.button->isEnabled(); }
-  GameProgress& progress() { return services.state().progress; }
-  const CurrentQuestionRecord& question() { return services.state().question.CurrentQuestion; }
-};
 
 TEST_F(LifelinesTest, TheChoiceKeepsTheLastTwoAndTheyGoOnThePhonePanel) {
   openChoice();

@@ -126,6 +126,20 @@ TEST_F(MoviesTest, TheResultMovieRestartsEveryTime) {
   EXPECT_FALSE(lose.IsPlaying());
 }
 
+// The result's texts, the trophy and the way back stand around the movie, never under it.
+TEST_F(MoviesTest, TheResultMovieLeavesTheResultPageClear) {
+  const QRect movie = movies().sfLose().geometry();
+  int around = 0;
+  for (QWidget* w : main().tsLose->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QString name = w->objectName();
+    // The background lies under everything; the name panel is laid over the page on purpose.
+    if (name == u"imgLoseTlo" || name == u"sfLose" || name == u"pnLName") continue;
+    EXPECT_FALSE(w->geometry().intersects(movie)) << name.toStdString();
+    ++around;
+  }
+  EXPECT_GE(around, 10);
+}
+
 TEST_F(MoviesTest, AMovieThatCannotBeLoadedEndsAtOnce) {
   MoviePlayer& intro = movies().sfAnim();
   intro.setMovie(dir.filePath(QStringLiteral("no-such-movie")));

@@ -109,6 +109,16 @@ TEST_F(ProfileScreensTest, CreatingAPlayerThroughTheForm) {
   EXPECT_FALSE(dataBytes().startsWith('[')) << "scrambled at rest";
 }
 
+TEST_F(ProfileScreensTest, TheBlockOverTheScrollBarGoesWithTheList) {
+  startOn();
+  QWidget* curtain = c(QStringLiteral("stZaslona"));
+  EXPECT_TRUE(curtain->isVisible());
+  click(QStringLiteral("lblPNew"));
+  EXPECT_FALSE(curtain->isVisible()) << "a black block beside the form's fields";
+  click(QStringLiteral("lblPList"));
+  EXPECT_TRUE(curtain->isVisible());
+}
+
 TEST_F(ProfileScreensTest, TheFormRefusesWhatItCannotStore) {
   startOn(QStringLiteral("[QJan]\r\nImi=Jan\r\n"));
   fillNewPlayer("JAN");

@@ -123,8 +123,10 @@ TEST_F(RecordsScreenTest, TheDetailsHoldTheScreenUntilClosedAndShowTheLastQuesti
   EXPECT_FALSE(records().row(2).prize->isEnabled());
   EXPECT_FALSE(records().btnDelRec->isEnabled());
   EXPECT_TRUE(records().btnRHide->isEnabled());
-  press(Qt::Key_W);
+  press(Qt::Key_W);  // "&Wróć" of the panel, not the menu's "&Wyloguj się..."
   EXPECT_FALSE(detailsOpen());
+  EXPECT_EQ(main().shownPage(), u"tsMenu");
+  EXPECT_EQ(main().shownMenuPage(), u"tsRec");
   EXPECT_TRUE(c(QStringLiteral("lblStart"))->isEnabled());
   EXPECT_TRUE(records().row(2).prize->isEnabled());
 

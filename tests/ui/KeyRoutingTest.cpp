@@ -101,22 +101,35 @@ TEST(KeyRouting, AnOpenErrorPanelKillsTheLettersAndClosesOnItsKeys) {
     EXPECT_EQ(press(s, key), QStringList{"btnCHideClick"});
 }
 
-TEST(KeyRouting, SOnTheFriendsPageFallsThroughTheRulesInOrder) {
-  // Named player: statistics replace the friends page, so START no longer applies.
-  FakeScreens named;
-  named.menuPage = QStringLiteral("tsChoose");
-  named.effects[QStringLiteral("btnStatsClick")] = [&] {
-    named.menuPage = QStringLiteral("tsStats");
-  };
-  EXPECT_EQ(press(named, QChar('s')), QStringList{"btnStatsClick"});
+TEST(KeyRouting, TheFriendsPageKeepsItsSForStartAndLeavesTheOtherLettersToTheMenu) {
+  FakeScreens s;
+  s.menuPage = QStringLiteral("tsChoose");
+  s.effects[QStringLiteral("btnStatsClick")] = [&] { s.menuPage = QStringLiteral("tsStats"); };
+  EXPECT_EQ(press(s, QChar('s')), QStringList{"btnCStartClick"});
+  EXPECT_EQ(s.menuPage, u"tsChoose") << "the chosen friends stay on screen";
+  EXPECT_EQ(press(s, QChar('R')), QStringList{"btnStartClick"});
 
-  // Anonymous player: the statistics error opens, START runs, and the error closes again.
-  FakeScreens anon;
-  anon.menuPage = QStringLiteral("tsChoose");
-  anon.effects[QStringLiteral("btnStatsClick")] = [&] { anon.openError(); };
-  anon.effects[QStringLiteral("btnCHideClick")] = [&] { anon.closeError(); };
-  EXPECT_EQ(press(anon, QChar('s')),
-            (QStringList{"btnStatsClick", "btnCStartClick", "btnCHideClick"}));
+  // START with too few friends opens the error: the same key must not close it at once.
+  s.effects[QStringLiteral("btnCStartClick")] = [&] { s.openError(); };
+  s.effects[QStringLiteral("btnCHideClick")] = [&] { s.closeError(); };
+  EXPECT_EQ(press(s, QChar('S')), QStringList{"btnCStartClick"});
+  EXPECT_TRUE(s.visible.contains(QStringLiteral("pnCError")));
+  EXPECT_EQ(press(s, QChar('s')), QStringList{"btnCHideClick"});
+  EXPECT_FALSE(s.visible.contains(QStringLiteral("pnCError")));
+}
+
+TEST(KeyRouting, AnOpenPanelKeepsItsLetterEvenWithTheMenuUnlocked) {
+  // The panels hold the lock in the game; without it their letters still win over the menu's.
+  FakeScreens s;
+  s.visible.insert(QStringLiteral("pnCError"));
+  EXPECT_EQ(press(s, QChar('s')), QStringList{"btnCHideClick"});
+  s.visible = {QStringLiteral("pnCInfo")};
+  s.menuPage = QStringLiteral("tsChoose");
+  EXPECT_EQ(press(s, QChar('S')), QStringList{"btnCOkClick"});
+  s.visible = {QStringLiteral("pnRInfo")};
+  s.menuPage = QStringLiteral("tsRec");
+  EXPECT_EQ(press(s, QChar('w')), QStringList{"btnRHideClick"});
+  EXPECT_EQ(press(s, QChar('o')), QStringList{"btnOpcjeClick"});
 }
 
 TEST(KeyRouting, FriendInformationPanelTakesItsKeysBeforeStart) {

@@ -93,4 +93,21 @@ TEST_F(PictureBoxTest, ATransparentPictureLetsWhatIsBehindShowWhereItIsWhite) {
   EXPECT_EQ(shown.pixel(10, 5), qRgb(0, 255, 0));
 }
 
+TEST_F(PictureBoxTest, AProportionalPictureKeepsItsShapeAndStandsInTheMiddle) {
+  box->setProportional(true);
+  box->setPicture(filled(QSize(10, 10), Qt::red));  // square in a 20 x 10 box
+  QImage shown = rendered(*box);
+  EXPECT_EQ(shown.pixel(4, 5), qRgb(0, 0, 0));
+  EXPECT_EQ(shown.pixel(5, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(shown.pixel(14, 9), qRgb(255, 0, 0));
+  EXPECT_EQ(shown.pixel(15, 5), qRgb(0, 0, 0));
+
+  box->setPicture(filled(QSize(80, 10), Qt::blue));  // four times as wide: 20 x 2.5
+  shown = rendered(*box);
+  EXPECT_EQ(shown.pixel(10, 1), qRgb(0, 0, 0));
+  EXPECT_EQ(shown.pixel(0, 4), qRgb(0, 0, 255));
+  EXPECT_EQ(shown.pixel(19, 5), qRgb(0, 0, 255));
+  EXPECT_EQ(shown.pixel(10, 8), qRgb(0, 0, 0));
+}
+
 }  // namespace

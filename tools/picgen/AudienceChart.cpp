@@ -1,7 +1,7 @@
 // imgWykres, 149 x 157: the background of the audience's chart. The game grows four green
 // bars up from a common foot and writes their percentages in black above them, so each
 // bar gets an empty track, each percentage an orange tag, and the letters of the answers
-// stand under the foot. The white "X" of the close button goes in the top right corner.
+// stand under the foot. The white "X" of the close button goes in the bottom right corner.
 #include <QPainter>
 
 #include "Lifelines.h"
@@ -80,7 +80,7 @@ void drawAudienceChart(QImage& canvas) {
   paintScale(canvas);
   paintFoot(canvas);
   paintLetters(canvas);
-  // As wide as the labels allow, so "100%" fits; the last one stops short of the "X".
+  // As wide as the labels allow, so "100%" fits.
   for (const QRectF& label : lifelines::kPercentLabels) {
     const QRectF tag(label.center().x() - 15, label.top() + 0.5, 30, label.height() - 1);
     lifelines::paintTextPlate(canvas, chamferedRect(tag, 3));

@@ -27,11 +27,11 @@ inline constexpr qreal kBarTop = 22 - kChartOrigin.y();    // a 100 % bar's top
 inline constexpr qreal kBarFoot = 137 - kChartOrigin.y();  // first row under every bar
 inline constexpr std::array kBarLeft{17 - kChartOrigin.x(), 49 - kChartOrigin.x(),
                                      83 - kChartOrigin.x(), 115 - kChartOrigin.x()};
-inline constexpr std::array kPercentLabels{QRectF{10, 8, 35, 15}.translated(-kChartOrigin),
-                                           QRectF{42, 8, 35, 15}.translated(-kChartOrigin),
-                                           QRectF{76, 8, 33, 15}.translated(-kChartOrigin),
-                                           QRectF{108, 8, 33, 15}.translated(-kChartOrigin)};
-inline constexpr QRectF kChartClose = QRectF{137, 5, 13, 12}.translated(-kChartOrigin);
+inline constexpr std::array kPercentLabels{QRectF{12, 8, 31, 15}.translated(-kChartOrigin),
+                                           QRectF{44, 8, 31, 15}.translated(-kChartOrigin),
+                                           QRectF{78, 8, 31, 15}.translated(-kChartOrigin),
+                                           QRectF{110, 8, 31, 15}.translated(-kChartOrigin)};
+inline constexpr QRectF kChartClose = QRectF{138, 144, 12, 12}.translated(-kChartOrigin);
 
 // Icons of the three lifelines, filled shapes fitted into `box`.
 QPainterPath phoneIcon(const QRectF& box);

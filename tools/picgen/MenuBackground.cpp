@@ -1,6 +1,8 @@
 // imgMenuTlo, 790 x 425: the main menu, also behind the result page. The stage frames
 // the places the game fills in: the button column on the left, the sub-page in the
 // middle, the player's details top right and the records on the right.
+// imgPTlo, 790 x 425: the same stage for the profiles page, whose list and form are wider
+// than a sub-page: one panel from the button column to the right, under the chosen player.
 #include <QPainter>
 #include <array>
 
@@ -18,6 +20,10 @@ constexpr QRectF kButtonColumn{0, 111, 162, 273};
 constexpr QRectF kSubPage{209, 105, 341, 297};
 constexpr QRectF kPlayerInfo{560, 5, 225, 85};
 constexpr QRectF kRecords{565, 100, 220, 320};
+// The profiles page: its buttons (log-in to quit) and one panel around the inner pages
+// (165, 99, 436 x 247) and the chosen player's line under them.
+constexpr QRectF kProfileButtons{0, 105, 162, 298};
+constexpr QRectF kProfilePages{168, 95, 432, 290};
 constexpr QRectF kLogo{14, 10, 522, 84};
 constexpr qreal kHorizon = 352;
 constexpr qreal kStageCentreX = 380;
@@ -40,8 +46,8 @@ void quietenPlayerInfo(QImage& canvas) {
 
 // The buttons sit on a dark rail of the window's left edge. It is as dark as the corners
 // beside the pointed ends of the button faces, so those corners do not show.
-void paintButtonRail(QImage& canvas) {
-  const QRectF rail = kButtonColumn.adjusted(-20, -13, 8, 13);
+void paintButtonRail(QImage& canvas, const QRectF& column, qreal reach) {
+  const QRectF rail = column.adjusted(-20, -13, reach, 13);
   const QPainterPath plate = chamferedRect(rail, 10);
   shade(canvas, chamferedRect(rail.adjusted(0, -3, 4, 3), 12), Qt::black, 5, 0.7);
   {
@@ -54,9 +60,8 @@ void paintButtonRail(QImage& canvas) {
   glowStroke(canvas, plate, {withAlpha(palette::blue, 150), 1.0, 3, 0.6, {}});
 }
 
-}  // namespace
-
-void drawMenuBackground(QImage& canvas) {
+// Everything behind the panels: the wall, the lights and the floor.
+void paintStage(QImage& canvas) {
   paintBackdrop(canvas, kHorizon, {kStageCentreX, kHorizon - 40});
 
   Honeycomb wall;
@@ -78,11 +83,26 @@ void drawMenuBackground(QImage& canvas) {
   paintFloorReflection(canvas, kHorizon, 70, 0.35);
   paintHorizonLine(canvas, kHorizon, kStageCentreX, 420);
   paintFloorRings(canvas, {kStageCentreX, 405}, 300, 0.12);
+}
 
+}  // namespace
+
+void drawMenuBackground(QImage& canvas) {
+  paintStage(canvas);
   quietenPlayerInfo(canvas);
-  paintButtonRail(canvas);
+  paintButtonRail(canvas, kButtonColumn, 8);
   paintGlassPanel(canvas, kSubPage.adjusted(-5, -5, 5, 5), 10, 0.7);
   paintGlassPanel(canvas, kRecords, 10, 0.75);
+
+  paintTitleLogo(canvas, kLogo);
+  addGrain(canvas, 4242, 2);
+}
+
+void drawProfilesBackground(QImage& canvas) {
+  paintStage(canvas);
+  // The list's edge comes close to the buttons: the rail stops just past their points.
+  paintButtonRail(canvas, kProfileButtons, 1);
+  paintGlassPanel(canvas, kProfilePages, 10, 0.75);
 
   paintTitleLogo(canvas, kLogo);
   addGrain(canvas, 4242, 2);

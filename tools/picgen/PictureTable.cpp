@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::array kPictures{
     Picture{"imgMenuTlo", 790, 425, drawMenuBackground},
+    Picture{"imgPTlo", 790, 425, drawProfilesBackground},
     Picture{"imgMB", 162, 31, drawMenuButton},
     Picture{"imgBGp", 87, 88, drawBorderTile},
     Picture{"imgTm1", 442, 259, drawHostTense},

@@ -6,9 +6,10 @@
 namespace picgen {
 
 void drawMenuBackground(QImage& canvas);  // MenuBackground.cpp
-void drawMenuButton(QImage& canvas);      // MenuButton.cpp
-void drawBorderTile(QImage& canvas);      // BorderTile.cpp
-void drawHostTense(QImage& canvas);       // HostPictures.cpp
+void drawProfilesBackground(QImage& canvas);
+void drawMenuButton(QImage& canvas);  // MenuButton.cpp
+void drawBorderTile(QImage& canvas);  // BorderTile.cpp
+void drawHostTense(QImage& canvas);   // HostPictures.cpp
 void drawHostResting(QImage& canvas);
 void drawHostPresenting(QImage& canvas);
 void drawHostDelighted(QImage& canvas);

@@ -124,6 +124,7 @@ class Screens {
     save("yesno-panel");
     m_shell.panels().hideYesNo();
 
+    friendsAndAudience();
     playGame();
 
     // The whole desktop: pattern bands, the "X" and the main window.
@@ -133,6 +134,28 @@ class Screens {
     QApplication::primaryScreen()->grabWindow(0).save(m_out.filePath(QStringLiteral("screen.png")));
 
     recordsAndStats();
+  }
+
+  // The friends page with two chosen and one's information, then the audience's chart in the
+  // game they start; the game is given up at once.
+  void friendsAndAudience() {
+    OptionFlags& flags = m_services.state().flags;
+    flags.Kou = true;
+    flags.Dzw = false;
+    click("lblStart");
+    click("lblCFr02");
+    click("lblCFr04");
+    save("friends");
+    click("btnCInf03");
+    save("friends-info");
+    click("btnCOk");
+    click("imgCStart");
+    click("imgPub");
+    save("game-audience");
+    m_pacing.fast = true;
+    click("lblRez");
+    m_pacing.fast = false;
+    click("lblBack");
   }
 
   // Answers the question of `level` and those before it correctly.

@@ -16,6 +16,11 @@ void FlatButton::setCaption(const QString& caption) {
   setShortcut(QKeySequence());  // setText() would register an Alt shortcut for the "&" letter
 }
 
+void FlatButton::setCaptionColour(const QColor& colour) {
+  m_caption = colour;
+  update();
+}
+
 void FlatButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
@@ -28,6 +33,11 @@ void FlatButton::paintEvent(QPaintEvent*) {
   p.setPen(QColor(0, 0, 0, 90));
   p.drawRect(rect().adjusted(0, 0, -1, -1));
   p.setFont(font());
-  p.setPen(isEnabled() ? QColor(Qt::black) : QColor(90, 40, 40));
+  // Behind an open panel the caption sinks halfway into the face.
+  const QColor caption = isEnabled() ? m_caption
+                                     : QColor((m_caption.red() + face.red()) / 2,
+                                              (m_caption.green() + face.green()) / 2,
+                                              (m_caption.blue() + face.blue()) / 2);
+  p.setPen(caption);
   p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }

@@ -11,6 +11,7 @@ class FlatButton : public QAbstractButton {
   FlatButton(QWidget* parent, const QString& name, const QString& caption, const QColor& face);
 
   void setCaption(const QString& caption);
+  void setCaptionColour(const QColor& colour);
   QSize sizeHint() const override { return {81, 25}; }
 
  protected:
@@ -18,4 +19,5 @@ class FlatButton : public QAbstractButton {
 
  private:
   QColor m_face;
+  QColor m_caption = Qt::black;
 };

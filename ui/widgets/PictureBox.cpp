@@ -47,6 +47,11 @@ void PictureBox::setStretch(bool on) {
   update();
 }
 
+void PictureBox::setProportional(bool on) {
+  m_proportional = on;
+  update();
+}
+
 void PictureBox::setTransparent(bool on) {
   m_transparent = on;
   m_masked = QImage();
@@ -69,7 +74,13 @@ void PictureBox::paintEvent(QPaintEvent*) {
     shown = &m_masked;
   }
   QPainter painter(this);
-  if (m_stretch)
+  if (m_proportional) {
+    const QSize fitted = shown->size().scaled(size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(
+        QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted),
+        *shown);
+  } else if (m_stretch)
     painter.drawImage(rect(), *shown);
   else
     painter.drawImage(0, 0, *shown);

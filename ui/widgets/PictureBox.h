@@ -19,6 +19,8 @@ class PictureBox : public QWidget {
   // The drawing surface; created at the control's size when there is no picture yet.
   QImage& canvas();
   void setStretch(bool on);
+  // Scaled to fit with its proportions kept, centred; the rest stays transparent.
+  void setProportional(bool on);
   // White pixels of the picture are not painted, so the controls behind show through.
   void setTransparent(bool on);
   void setTag(int tag) { m_tag = tag; }
@@ -38,6 +40,7 @@ class PictureBox : public QWidget {
   mutable std::function<QImage()> m_make;
   QImage m_masked;  // the picture with white made transparent, when asked for
   bool m_stretch = false;
+  bool m_proportional = false;
   bool m_transparent = false;
   int m_tag = 0;
 };
