@@ -19,6 +19,7 @@
 #include "ui/Lifetime.h"
 #include "ui/Pacing.h"
 #include "ui/Theme.h"
+#include "ui/widgets/PictureBox.h"
 #include "ui/widgets/TextLabel.h"
 
 // The real game on a virtual clock, with a scripted sound output and a questions file whose
@@ -29,10 +30,13 @@ struct TestPacing : VirtualPacing {
   int quitAtPause = -1;
   int actAtPause = -1;
   std::function<void()> act;
+  // Runs at every pause, before anything else happens there.
+  std::function<void()> atEveryPause;
   // Real time given to the sound thread at every pause, for the tests that listen to it.
   std::chrono::milliseconds realTime{0};
   void Pause(int ms) override {
     VirtualPacing::Pause(ms);
+    if (atEveryPause) atEveryPause();
     std::this_thread::sleep_for(realTime);
     const int n = static_cast<int>(pauses.size());
     if (n == quitAtPause) lifetime::requestTermination();
@@ -59,6 +63,7 @@ class PlayHarness : public testing::Test, public GameHarness {
     });
     shell.setPacingFactory([this](InputGate&) {
       auto p = std::make_unique<TestPacing>();
+      p->atEveryPause = [this] { seen.push_back(inGame ? look() : Seen{}); };
       pacing = p.get();
       return p;
     });
@@ -72,6 +77,7 @@ class PlayHarness : public testing::Test, public GameHarness {
     f.Kou = false;
   }
   void play() {
+    inGame = true;
     shell.handlers().run(QStringLiteral("StartGame"));
     ASSERT_EQ(main().shownPage(), u"tsGra");
   }
@@ -95,6 +101,32 @@ class PlayHarness : public testing::Test, public GameHarness {
     return {pacing->pauses.begin() + static_cast<long>(from), pacing->pauses.end()};
   }
   int sum(const std::vector<int>& v) { return std::accumulate(v.begin(), v.end(), 0); }
+
+  // What the player sees on the game page while the game waits at one pause.
+  struct Seen {
+    QString banner;  // "WYGRANA" and the amount as they show, empty while hidden
+    QString speech;  // the speech strip's text, empty while hidden
+    QString green;   // the letter of the answer lit green, if any
+  };
+  Seen look() {
+    const QWidget* on = page().page();
+    auto shown = [on](const TextLabel* l) {
+      return l->isVisibleTo(on) ? TextLabel::shownText(l->caption()) : QString();
+    };
+    Seen s;
+    const QString amount = page().imgWin->isVisibleTo(on) ? shown(page().lblWin) : QString();
+    s.banner = (shown(page().lblWin2) + u' ' + amount).trimmed();
+    if (page().shpSlowa->isVisibleTo(on)) s.speech = shown(page().lblSlowa);
+    for (int k = 1; k <= 4; ++k)
+      if (page().answer(k).fill == theme::Green) s.green += QChar(u'A' + k - 1);
+    return s;
+  }
+  // The banner at each pause from pause `from` on.
+  QStringList bannersSince(size_t from) {
+    QStringList out;
+    for (size_t i = from; i < seen.size(); ++i) out << seen[i].banner;
+    return out;
+  }
 
   static QString janData() {
     return QStringLiteral(
@@ -123,4 +155,7 @@ class PlayHarness : public testing::Test, public GameHarness {
 
   TestPacing* pacing = nullptr;
   ScriptedOutput* audio = nullptr;
+  // One entry for every pause, recorded from the first game on.
+  std::vector<Seen> seen;
+  bool inGame = false;
 };
