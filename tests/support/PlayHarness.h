@@ -25,6 +25,11 @@
 // The real game on a virtual clock, with a scripted sound output and a questions file whose
 // answers the test knows: the base of the tests that play.
 
+// Texts in failure messages as the player reads them.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
 // A virtual clock that can ask the game to quit, or let the player act, at a given pause.
 struct TestPacing : VirtualPacing {
   int quitAtPause = -1;
@@ -104,9 +109,10 @@ class PlayHarness : public testing::Test, public GameHarness {
 
   // What the player sees on the game page while the game waits at one pause.
   struct Seen {
-    QString banner;  // "WYGRANA" and the amount as they show, empty while hidden
-    QString speech;  // the speech strip's text, empty while hidden
-    QString green;   // the letter of the answer lit green, if any
+    QString banner;     // "WYGRANA" and the amount as they show, empty while hidden
+    QString speech;     // the speech strip's text, empty while hidden
+    int speechTop = 0;  // where the strip's shape and text begin; -1 when they part
+    QString green;      // the letter of the answer lit green, if any
   };
   Seen look() {
     const QWidget* on = page().page();
@@ -117,6 +123,10 @@ class PlayHarness : public testing::Test, public GameHarness {
     const QString amount = page().imgWin->isVisibleTo(on) ? shown(page().lblWin) : QString();
     s.banner = (shown(page().lblWin2) + u' ' + amount).trimmed();
     if (page().shpSlowa->isVisibleTo(on)) s.speech = shown(page().lblSlowa);
+    const QRect shape = page().shpSlowa->geometry();
+    const QRect text = page().lblSlowa->geometry();
+    const bool together = shape.top() == text.top() && shape.bottom() == text.bottom();
+    s.speechTop = together ? shape.top() : -1;
     for (int k = 1; k <= 4; ++k)
       if (page().answer(k).fill == theme::Green) s.green += QChar(u'A' + k - 1);
     return s;
