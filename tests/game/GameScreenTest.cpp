@@ -82,6 +82,7 @@ TEST_F(GameScreenTest, TheHostSpeaksALineOfItsLevelNamingThePreviousAnswer) {
           << "said before the question, through its reveal";
       // A line of 82 characters or more takes a second line, growing the strip upwards.
       EXPECT_EQ(seen[from + 8].speechTop, line.size() < 82 ? 241 : 221) << qPrintable(line);
+      EXPECT_EQ(seen[from + 8].speechColour, QColor(Qt::black)) << "Tolmir speaks in black";
       EXPECT_TRUE(page().lblSlowa->isHidden()) << "gone once the answers are out";
       const QString fresh = QString(QChar(u'A' + correct() - 1));
       if (said->contains(QStringLiteral("%s")) && fresh != previous) namedAnOlderLetter = true;

@@ -219,6 +219,11 @@ TEST_P(PhoneCallTest, ACallSaysTheStoredAnswerAndCountsIt) {
             QString::fromUtf8("<Zenon Wrona> Akurat na tym się nie znam, ale wydaje mi się, że "
                               "jest to odpowiedź: ") +
                 letter + QString::fromUtf8(". Raczej mam rację. Możesz mi uwierzyć."));
+  // Over 82 characters: two lines high, grown upwards; the friend speaks in white.
+  EXPECT_EQ(page().shpSlowa->geometry(), QRect(-1, 221, 611, 40));
+  EXPECT_EQ(page().lblSlowa->geometry(), QRect(7, 221, 600, 40));
+  EXPECT_EQ(page().lblSlowa->palette().color(QPalette::Active, QPalette::WindowText),
+            QColor(Qt::white));
   EXPECT_TRUE(page().answer(1).label->isEnabled()) << "the lock is released";
   EXPECT_FALSE(lifelines().phone().button->isEnabled()) << "the repair keeps the phone used";
   EXPECT_TRUE(lifelines().fiftyFifty().button->isEnabled());

@@ -112,7 +112,8 @@ class PlayHarness : public testing::Test, public GameHarness {
     QString banner;     // "WYGRANA" and the amount as they show, empty while hidden
     QString speech;     // the speech strip's text, empty while hidden
     int speechTop = 0;  // where the strip's shape and text begin; -1 when they part
-    QString green;      // the letter of the answer lit green, if any
+    QColor speechColour;
+    QString green;  // the letter of the answer lit green, if any
   };
   Seen look() {
     const QWidget* on = page().page();
@@ -127,6 +128,7 @@ class PlayHarness : public testing::Test, public GameHarness {
     const QRect text = page().lblSlowa->geometry();
     const bool together = shape.top() == text.top() && shape.bottom() == text.bottom();
     s.speechTop = together ? shape.top() : -1;
+    s.speechColour = page().lblSlowa->palette().color(QPalette::Active, QPalette::WindowText);
     for (int k = 1; k <= 4; ++k)
       if (page().answer(k).fill == theme::Green) s.green += QChar(u'A' + k - 1);
     return s;
