@@ -328,7 +328,11 @@ TEST_F(LifelinesTest, AfterFiftyFiftyAndACallOnlyTheAudienceIsLeft) {
   QTest::mouseClick(lifelines().audience().button, Qt::LeftButton);
   EXPECT_TRUE(chart().pnPubl->isVisible());
   EXPECT_EQ(desktop.locks, (platform::LockKeyStates{0, 0, 0}));
+  const size_t from = pacing->pauses.size();
   answer(question().FiftyKeep1 == correct() ? question().FiftyKeep2 : question().FiftyKeep1);
+  for (size_t i = from; i < seen.size(); ++i)
+    EXPECT_TRUE(seen[i].speech.isEmpty()) << "the friend's words go with the answer";
+  EXPECT_TRUE(chart().pnPubl->isHidden()) << "and so does the chart";
   ASSERT_EQ(main().shownPage(), u"tsLose");
   desktop.locks = {1, 0, 1};
   press(Qt::Key_NumLock);

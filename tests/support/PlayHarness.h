@@ -68,7 +68,7 @@ class PlayHarness : public testing::Test, public GameHarness {
     });
     shell.setPacingFactory([this](InputGate&) {
       auto p = std::make_unique<TestPacing>();
-      p->atEveryPause = [this] { seen.push_back(inGame ? look() : Seen{}); };
+      p->atEveryPause = [this] { seen.push_back(started ? look() : Seen{}); };
       pacing = p.get();
       return p;
     });
@@ -76,13 +76,13 @@ class PlayHarness : public testing::Test, public GameHarness {
   void startAs(const QString& player, const QString& data = {}) {
     if (!data.isEmpty()) writeData(data);
     ASSERT_TRUE(start());
+    started = true;
     services.session().CurrentPlayer.name = player;
     OptionFlags& f = services.state().flags;
     f.Dzw = false;  // the sound tests turn it on
     f.Kou = false;
   }
   void play() {
-    inGame = true;
     shell.handlers().run(QStringLiteral("StartGame"));
     ASSERT_EQ(main().shownPage(), u"tsGra");
   }
@@ -167,7 +167,7 @@ class PlayHarness : public testing::Test, public GameHarness {
 
   TestPacing* pacing = nullptr;
   ScriptedOutput* audio = nullptr;
-  // One entry for every pause, recorded from the first game on.
+  // One entry for every pause; the game page can be read once the game has started up.
   std::vector<Seen> seen;
-  bool inGame = false;
+  bool started = false;
 };
