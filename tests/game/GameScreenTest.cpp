@@ -11,7 +11,7 @@
 #include "ui/widgets/PictureBox.h"
 
 // A picture of text as rows of '#' and '.', to see what was drawn instead.
-void PrintTo(const QImage& image, std::ostream* os) {
+static void PrintTo(const QImage& image, std::ostream* os) {
   for (int y = 0; y < image.height(); ++y) {
     *os << '\n';
     for (int x = 0; x < image.width(); ++x) *os << (qGray(image.pixel(x, y)) > 127 ? '#' : '.');
