@@ -72,7 +72,7 @@ void GameServices::buildScreens(ShellParts& parts) {
   m_movies = std::make_unique<Movies>(parts.form, parts.background, parts.handlers, parts.platform,
                                       parts.context);
   m_movies->setMillionMovieEnded([this] { m_game->millionMovieEnded(); });
-  m_random = std::make_unique<Random>();
+  m_random = m_seed ? std::make_unique<Random>(*m_seed) : std::make_unique<Random>();
   m_bank = std::make_unique<QuestionBank>([this] { return m_context->QuestionsTempPath; }, files,
                                           playerName, *m_random, m_state.question);
   m_startCheck = std::make_unique<StartCheck>(

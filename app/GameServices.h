@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDateTime>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/SharedState.h"
 #include "ui/Pacing.h"
@@ -45,6 +47,10 @@ class GameServices : public ShellServices {
   // Where the date and time come from: the system clock unless a test gives one. Set before
   // start-up.
   void setClock(std::function<QDateTime()> now) { m_clock = std::move(now); }
+
+  // The random draws (questions, shuffles, the host's lines, the friends' wordings) from a fixed
+  // seed, for tests that must see the same game every run. Set before start-up.
+  void setRandomSeed(std::uint32_t seed) { m_seed = seed; }
 
   void buildScreens(ShellParts& parts) override;
   void releaseScreens() override;
@@ -95,6 +101,7 @@ class GameServices : public ShellServices {
   std::unique_ptr<Options> m_options;
   std::unique_ptr<ProfileScreens> m_profiles;
   std::unique_ptr<Movies> m_movies;
+  std::optional<std::uint32_t> m_seed;
   std::unique_ptr<Random> m_random;
   std::unique_ptr<QuestionBank> m_bank;
   std::unique_ptr<StartCheck> m_startCheck;

@@ -108,6 +108,7 @@ TEST_F(GameFlowTest, AWrongAnswerAtThreeKeepsNothing) {
   EXPECT_EQ(pausesSince(before),
             (std::vector<int>{1000, 300, 300, 300, 300, 300, 300, 300, 300, 300, 300}))
       << "the suspense, then the correct answer blinks five times";
+  EXPECT_EQ(bannersSince(before), QStringList{QString()} + QStringList(10, "WYGRANA 0 $"));
   EXPECT_EQ(main().shownPage(), u"tsLose");
   EXPECT_EQ(caption(result().lblWonCash), u"0 dolarów");
   EXPECT_EQ(caption(result().lblStatus), u"Przegrana");
@@ -130,6 +131,7 @@ TEST_F(GameFlowTest, AWrongAnswerAtSixKeepsOneThousand) {
   const size_t before = pacing->pauses.size();
   answer(wrong());
   EXPECT_EQ(pausesSince(before), (std::vector<int>{1500, 1200})) << "Zua off: one pause";
+  EXPECT_EQ(bannersSince(before), (QStringList{QString(), "WYGRANA 1 000 $"}));
   EXPECT_EQ(caption(result().lblWonCash), u"1 000 dolarów");
   EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).TotalWon, 1000);
   EXPECT_EQ(services.records().ReadRecord(QStringLiteral("Jan"), 1).prizeLevel, 5);
@@ -141,7 +143,9 @@ TEST_F(GameFlowTest, AWrongAnswerAtElevenKeepsThirtyTwoThousand) {
   services.state().flags.Akc = false;
   play();
   climbTo(11);
+  const size_t before = pacing->pauses.size();
   answer(wrong());
+  EXPECT_EQ(bannersSince(before), QStringList{QString()} + QStringList(10, "WYGRANA 32 000 $"));
   EXPECT_EQ(caption(result().lblWonCash), u"32 000 dolarów");
   EXPECT_EQ(services.stats().LoadStats(QStringLiteral("Jan")).TotalWon, 32000);
 }
@@ -155,6 +159,7 @@ TEST_F(GameFlowTest, AResignationKeepsTheStepReached) {
   const size_t before = pacing->pauses.size();
   QTest::mouseClick(page().lblRez, Qt::LeftButton);
   EXPECT_EQ(pausesSince(before), std::vector<int>(10, 300)) << "five blinks, no sound pauses";
+  EXPECT_EQ(bannersSince(before), QStringList(10, "WYGRANA 64 000 $"));
   EXPECT_EQ(page().answer(correct()).fill, theme::Green);
   EXPECT_EQ(page().hostPose(), 4) << "resigning from level 8 on";
   EXPECT_EQ(main().shownPage(), u"tsLose");
@@ -175,6 +180,7 @@ TEST_F(GameFlowTest, AResignationAtLevelTwoKeepsOneHundred) {
   const size_t before = pacing->pauses.size();
   QTest::mouseClick(page().imgRez, Qt::LeftButton);
   EXPECT_EQ(pausesSince(before), std::vector<int>{1200});
+  EXPECT_EQ(bannersSince(before), QStringList{"WYGRANA 100 $"});
   EXPECT_EQ(caption(result().lblWonCash), u"100 dolarów");
 }
 
@@ -225,19 +231,6 @@ TEST_F(GameFlowTest, WithoutKeyboardAnswersTheKeysDoNothing) {
   EXPECT_EQ(level(), 1);
 }
 
-TEST_F(GameFlowTest, TheLadderHighlightsTheStepWon) {
-  startAs(QStringLiteral("Jan"), janData());
-  services.state().flags.Akc = false;
-  play();
-  climbTo(7);
-  const QImage ladder = page().imgRight->picture();
-  // Row 6 is lit orange, rows above are black.
-  const int row6 = 35 + 19 * (16 - 6) + 10;
-  const int row7 = 35 + 19 * (16 - 7) + 10;
-  EXPECT_EQ(QColor(ladder.pixel(175, row6)), theme::Orange);
-  EXPECT_EQ(QColor(ladder.pixel(175, row7)), QColor(Qt::black));
-}
-
 TEST_F(GameFlowTest, AnAnonymousRecordAsksForAName) {
   startAs(AnonymousName);
   services.state().flags.Akc = false;
@@ -270,36 +263,6 @@ TEST_F(GameFlowTest, AnAnonymousResultOffTheListStoresNothing) {
   answer(wrong());
   EXPECT_TRUE(result().pnLName->isHidden());
   EXPECT_EQ(dataBytes(), before);
-}
-
-TEST_F(GameFlowTest, TheLockLightsComeBackWhenTheGameEnds) {
-  desktop.locks = {1, 0, 1};
-  startAs(QStringLiteral("Jan"), janData());
-  services.state().flags.Akc = false;
-  play();
-  desktop.locks = {0, 1, 0};  // the lifelines' lights during the game
-  answer(wrong());
-  EXPECT_EQ(desktop.locks, (platform::LockKeyStates{1, 0, 1}));
-}
-
-TEST_F(GameFlowTest, AGameCutShortGivesTheLightsBackAtShutdown) {
-  desktop.locks = {1, 0, 1};
-  startAs(QStringLiteral("Jan"), janData());
-  play();
-  desktop.locks = {0, 1, 0};
-  shell.FormDestroy();
-  EXPECT_EQ(desktop.locks, (platform::LockKeyStates{1, 0, 1}));
-}
-
-TEST_F(GameFlowTest, AfterTheGameTheLightsAreLeftAlone) {
-  desktop.locks = {1, 0, 1};
-  startAs(QStringLiteral("Jan"), janData());
-  services.state().flags.Akc = false;
-  play();
-  answer(wrong());
-  desktop.locks = {0, 0, 1};  // the player's own change after the game
-  shell.FormDestroy();
-  EXPECT_EQ(desktop.locks, (platform::LockKeyStates{0, 0, 1}));
 }
 
 TEST_F(GameFlowTest, QuittingDuringASequenceCutsItShort) {

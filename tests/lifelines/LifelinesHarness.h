@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QFrame>
 
 #include "game/GameProgress.h"
@@ -38,5 +39,16 @@ class LifelinesTest : public PlayHarness {
   AudienceChart& chart() { return lifelines().audienceChart(); }
   bool crossed(Lifelines::Button& b) { return !b.used->isHidden() && !b.button->isEnabled(); }
   GameProgress& progress() { return services.state().progress; }
+  // The main window becomes the active window again, as after the player comes back to it.
+  void activate() {
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&main(), &activation);
+  }
+  // The letter shown beside the answer that reads `text`.
+  QString letterShowing(const QString& text) {
+    for (int k = 1; k <= 4; ++k)
+      if (page().answer(k).label->caption() == text) return QString(QChar(u'A' + k - 1));
+    return {};
+  }
   const CurrentQuestionRecord& question() { return services.state().question.CurrentQuestion; }
 };

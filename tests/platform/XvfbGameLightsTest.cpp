@@ -2,6 +2,7 @@
 // game and are the player's own again after it. Runs under Xvfb (see CMakeLists.txt).
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,7 +78,8 @@ TEST_F(XvfbGameLights, FollowTheLifelinesThenComeBack) {
   EXPECT_EQ(x.indicators(), (LockKeyStates{0, 1, 1})) << "fifty-fifty is used";
 
   x.setLocks(true, false, false);  // the player presses lock keys during the game
-  shell.mainFrm().FormKeyDown();
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus ? focus : static_cast<QWidget*>(&shell.mainFrm()), Qt::Key_NumLock);
   EXPECT_EQ(x.indicators(), (LockKeyStates{0, 1, 1})) << "the next key puts them back";
 
   const auto& q = services.state().question.CurrentQuestion;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -152,13 +154,17 @@ TEST_F(MenuScreensTest, TheBackgroundWindowForwardsItsKeys) {
 TEST_F(MenuScreensTest, KeyDownAndActivationRewriteTheLampsOnlyOnTheGamePage) {
   int rewrites = 0;
   shell.handlers().add(QStringLiteral("ShowLifelineLeds"), [&] { ++rewrites; });
-  main().FormKeyDown();
-  main().FormActivate();
+  auto lockKeyThenComeBack = [&] {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : static_cast<QWidget*>(&main()), Qt::Key_CapsLock);
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&main(), &activation);
+  };
+  lockKeyThenComeBack();
   EXPECT_EQ(rewrites, 0);
   main().showPage(main().tsGra);
-  main().FormKeyDown();
-  main().FormActivate();
-  EXPECT_EQ(rewrites, 2);
+  lockKeyThenComeBack();
+  EXPECT_EQ(rewrites, 2) << "once for the key going down, once for the activation";
 }
 
 }  // namespace
