@@ -45,15 +45,11 @@ Game::~Game() = default;
 void Game::connectControls() {
   for (int position = 1; position <= 4; ++position) {
     GamePage::Answer& a = m_page->answer(position);
+    // Clicks only: a double-click is two of them, whichever answer it is on.
     auto click = [this, position] { OdpsClick(position); };
     QObject::connect(a.box, &PictureBox::clicked, click);
     QObject::connect(a.tile, &PictureBox::clicked, click);
     QObject::connect(a.label, &TextLabel::clicked, click);
-    if (position == 1) {
-      QObject::connect(a.box, &PictureBox::doubleClicked, click);
-      QObject::connect(a.tile, &PictureBox::doubleClicked, click);
-      QObject::connect(a.label, &TextLabel::doubleClicked, click);
-    }
   }
   const auto resign = m_.handlers.runner(QStringLiteral("RezygnacjaClick"));
   QObject::connect(m_page->imgRez, &PictureBox::clicked, resign);
