@@ -18,7 +18,6 @@
 #include "ui/AppContext.h"
 #include "ui/Handlers.h"
 #include "ui/InputGate.h"
-#include "ui/Lifetime.h"
 #include "ui/MenuScreens.h"
 #include "ui/Pacing.h"
 #include "ui/Random.h"
@@ -57,16 +56,9 @@ void Game::connectControls() {
   m_.form.setKeyUpHandler([this](int key) { FormKeyUp(key); });
 }
 
-bool Game::pause(int ms) {
-  m_.pacing.ProcessMessages();
-  m_.pacing.Pause(ms);
-  return !lifetime::terminationRequested();
-}
+bool Game::pause(int ms) { return sequence::pause(m_.pacing, ms); }
 
-bool Game::repaint() {
-  m_.pacing.ProcessMessages();
-  return !lifetime::terminationRequested();
-}
+bool Game::repaint() { return sequence::repaint(m_.pacing); }
 
 void Game::enable(bool on) { m_.gate.setFormEnabled(on); }
 
@@ -273,7 +265,7 @@ void Game::endAfterWrongAnswer() {
   } else {
     pause(1200);
   }
-  if (lifetime::terminationRequested()) return;
+  if (!sequence::goesOn()) return;
   if (m_.flags.Dzw) {
     m_.sound.WaitSoundEnded();
     m_.sound.SuspendSound();
@@ -291,7 +283,7 @@ void Game::RezygnacjaClick() {
   g.WonLevel = kept.wonLevel;
   enable(false);
   resign();
-  if (lifetime::terminationRequested()) return;
+  if (!sequence::goesOn()) return;
   m_page->showWonCaption(false);
   enable(true);
   m_.end.EndGame(QStringLiteral("Rezygnacja"), g.AmountWonText, g.WonLevel);

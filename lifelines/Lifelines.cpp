@@ -123,14 +123,15 @@ void Lifelines::imgKompClick() {
   if (sound) {
     m_.sound.SetMusic(false);
     m_.sound.StartSound(QStringLiteral("K_KOM"));
-    m_.pacing.Pause(500);
+    if (!sequence::pause(m_.pacing, 500)) return;
   }
   m_.game.page().ShowAnswer(q.FiftyOut1, false);
   m_.game.page().ShowAnswer(q.FiftyOut2, false);
-  m_.pacing.ProcessMessages();
+  if (!sequence::repaint(m_.pacing)) return;
   if (sound) {
     m_.sound.StopRepeating();
     m_.sound.WaitSoundEnded();
+    if (!sequence::goesOn()) return;
   }
   m_.progress.FiftyFiftyUsed = true;
   m_.gate.setFormEnabled(true);

@@ -59,7 +59,8 @@ class PhoneCall {
   TextLabel* btnTOk = nullptr;
 
  private:
-  void play(const QString& clip);
+  // False once the game is quitting: the call stops there.
+  bool play(const QString& clip);
   void countCall(int friendNumber);
 
   Lifelines& m_lifelines;
