@@ -10,7 +10,6 @@
 #include "players/PlayerSession.h"
 #include "questions/Question.h"
 #include "stats/PlayerStats.h"
-#include "ui/AppContext.h"
 #include "ui/ControlLock.h"
 #include "ui/InputGate.h"
 #include "ui/Pacing.h"
@@ -98,8 +97,11 @@ void PhoneCall::open() {
 }
 
 void PhoneCall::hidePanel() {
+  const bool open = !pnTel->isHidden() || !pnTInfo->isHidden();
   pnTel->hide();
   pnTInfo->hide();
+  // Whatever closes the panels, the controls they locked are the player's again.
+  if (open) m_lifelines.releaseLock();
 }
 
 void PhoneCall::placeInfoPanel() { pnTInfo->move(4, 4); }
@@ -123,7 +125,7 @@ void PhoneCall::btnTInfoClick(int tag) {
 
 void PhoneCall::btnTOkClick() {
   pnTInfo->hide();
-  LockControls(&m_.form, nullptr, true);
+  m_lifelines.releaseLock();
   LockControls(&m_.form, pnTel, false);
 }
 
@@ -160,12 +162,7 @@ void PhoneCall::CallFriend(int friendNumber, int variant) {
   page.ShowSpeech(true, false, QString::fromUtf8(script.after), true, Qt::white);
   if (!sequence::repaint(m_.pacing) || !play(QStringLiteral("TEL_END"))) return;
   m_.gate.setFormEnabled(true);
-  LockControls(&m_.form, nullptr, true);
-  if (!m_.context.TestMode) {
-    m_lifelines.phone().button->setEnabled(false);
-    m_lifelines.fiftyFifty().button->setEnabled(m_lifelines.fiftyFifty().used->isHidden());
-    m_lifelines.audience().button->setEnabled(m_lifelines.audience().used->isHidden());
-  }
+  m_lifelines.releaseLock();
   if (sound) m_.sound.SetMusic(true);
   countCall(friendNumber);
 }

@@ -13,7 +13,6 @@ class Sound;
 class StatsStore;
 class TextLabel;
 class TMainFrm;
-struct AppContext;
 struct OptionFlags;
 struct PlayerSession;
 struct QuestionOnScreen;
@@ -33,7 +32,6 @@ class PhoneCall {
     const PlayerSession& session;
     const StatsStore& stats;
     Random& random;
-    const AppContext& context;
   };
 
   PhoneCall(Lifelines& lifelines, Needs needs);
