@@ -15,13 +15,6 @@ namespace {
 // still takes the player's click or key, and the game goes on to its end.
 class SequenceInputTest : public PlayHarness {
  protected:
-  // The message boxes of the main window that are open now.
-  QList<QMessageBox*> openBoxes() {
-    QList<QMessageBox*> open;
-    for (QMessageBox* box : main().findChildren<QMessageBox*>())
-      if (box->isVisible()) open << box;
-    return open;
-  }
   // Every box the game waits in is noted, and the player tries to close it the way a player
   // does; a box that ignores him is closed by the test after a while, so the test ends.
   void watchForBoxes() {
@@ -37,6 +30,14 @@ class SequenceInputTest : public PlayHarness {
       QTest::keyClick(box, Qt::Key_Return);
     });
     watcher.start(20);
+  }
+  // A game by Jan, with a folder where the game writes a movie's file.
+  void playWithAFolderNamed(const char* name) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromLatin1(name)));
+    startAs(QStringLiteral("Jan"), janData());
+    services.state().flags.Akc = false;
+    watchForBoxes();
+    play();
   }
   void expectNoBox() {
     EXPECT_TRUE(stuck.isEmpty()) << "a box that input could not close: "
@@ -62,13 +63,13 @@ TEST_F(SequenceInputTest, ABoxOpenedDuringARevealTakesAClickAndAKey) {
   pacing->act = [&] {
     ASSERT_FALSE(shell.inputGate().open()) << "the sequence holds the game's input";
     notice.report();
-    ASSERT_EQ(openBoxes().size(), 1);
-    QTest::mouseClick(openBoxes().front()->button(QMessageBox::Ok), Qt::LeftButton);
-    closedByClick = openBoxes().isEmpty();
+    ASSERT_EQ(openMessages().size(), 1);
+    QTest::mouseClick(openMessages().front()->button(QMessageBox::Ok), Qt::LeftButton);
+    closedByClick = openMessages().isEmpty();
     second.report();
-    ASSERT_EQ(openBoxes().size(), 1);
-    QTest::keyClick(openBoxes().front(), Qt::Key_Escape);
-    closedByKey = openBoxes().isEmpty();
+    ASSERT_EQ(openMessages().size(), 1);
+    QTest::keyClick(openMessages().front(), Qt::Key_Escape);
+    closedByKey = openMessages().isEmpty();
   };
   answer(correct());
   EXPECT_TRUE(closedByClick);
@@ -94,12 +95,7 @@ TEST_F(SequenceInputTest, TheGameStillDropsInputMeantForItsOwnWindowDuringASeque
 // A folder in the way of the result movie's file: the result page shows without the movie,
 // with no box to close, and the statistics and records of the game are written.
 TEST_F(SequenceInputTest, AResultMovieThatCannotBeWrittenIsSkipped) {
-  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("LOSE.exe")));
-  startAs(QStringLiteral("Jan"), janData());
-  services.session().RecordsOwner = QStringLiteral("Jan");
-  services.state().flags.Akc = false;
-  watchForBoxes();
-  play();
+  playWithAFolderNamed("LOSE.exe");
   climbTo(4);
   QTest::mouseClick(page().lblRez, Qt::LeftButton);
   expectNoBox();
@@ -114,11 +110,7 @@ TEST_F(SequenceInputTest, AResultMovieThatCannotBeWrittenIsSkipped) {
 }
 
 TEST_F(SequenceInputTest, ALostGameWithoutItsResultMovieStillCounts) {
-  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("LOSE.exe")));
-  startAs(QStringLiteral("Jan"), janData());
-  services.state().flags.Akc = false;
-  watchForBoxes();
-  play();
+  playWithAFolderNamed("LOSE.exe");
   climbTo(7);
   answer(wrong());
   expectNoBox();
@@ -131,11 +123,7 @@ TEST_F(SequenceInputTest, ALostGameWithoutItsResultMovieStillCounts) {
 
 // The million movie in the way: the game ends as if the movie had been played.
 TEST_F(SequenceInputTest, AMillionMovieThatCannotBeWrittenEndsTheGame) {
-  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("FILE5")));
-  startAs(QStringLiteral("Jan"), janData());
-  services.state().flags.Akc = false;
-  watchForBoxes();
-  play();
+  playWithAFolderNamed("FILE5");
   climbTo(15);
   answer(correct());
   services.movies().tmAnimTimer();
