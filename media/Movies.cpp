@@ -65,7 +65,7 @@ bool Movies::PlayMovie(const QString& resource) {
   m_anim->GotoFrame(0);
   m_anim->Play();
   m_tmAnim.start();
-  if (written) QFile::remove(path);
+  QFile::remove(path);
   return written;
 }
 
@@ -92,10 +92,11 @@ bool Movies::EnsureInfoMoviePlaying() {
   const QString path = pathOf("NFO.avi");
   if (m_info->Movie() != path) {
     const bool written = bringOut(QStringLiteral("FILE4"), QStringLiteral("NFO.avi"));
-    m_info->setMovie(path);
+    // One that could not be written is skipped, and tried again the next time.
+    m_info->setMovie(written ? path : QString());
     m_info->Play();
-    if (!written) return false;
     QFile::remove(path);
+    if (!written) return false;
   } else if (!m_info->IsPlaying()) {
     m_info->GotoFrame(0);
     m_info->Play();
@@ -107,10 +108,11 @@ bool Movies::EnsureResultMoviePlaying() {
   const QString path = pathOf("LOSE.exe");
   if (m_lose->Movie() != path) {
     const bool written = bringOut(QStringLiteral("FILE3"), QStringLiteral("LOSE.exe"));
-    m_lose->setMovie(path);
+    // One that could not be written is skipped, and tried again the next time.
+    m_lose->setMovie(written ? path : QString());
     m_lose->Play();
-    if (!written) return false;
     QFile::remove(path);
+    if (!written) return false;
   } else {
     m_lose->GotoFrame(0);
     m_lose->Play();
