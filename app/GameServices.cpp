@@ -164,8 +164,8 @@ void GameServices::ProfilesShow() {
 void GameServices::disableMovieInput() {
   if (m_movies) m_movies->disableMovieInput();
 }
-bool GameServices::PlayMovie(const QString& resource) {
-  return !m_movies || m_movies->PlayMovie(resource);
+void GameServices::PlayMovie(const QString& resource) {
+  if (m_movies) m_movies->PlayMovie(resource);
 }
 void GameServices::EnsureInfoMoviePlaying() {
   if (m_movies) m_movies->EnsureInfoMoviePlaying();

@@ -63,7 +63,7 @@ class GameServices : public ShellServices {
   void OpcjeClick() override;
   void ProfilesShow() override;
   void disableMovieInput() override;
-  bool PlayMovie(const QString& resource) override;
+  void PlayMovie(const QString& resource) override;
   void EnsureInfoMoviePlaying() override;
   void StopResultMovie() override;
   void ShowRecordsSidePanel(bool show) override;

@@ -164,7 +164,7 @@ bool Shell::MainFrmFormShow(const GameFolders& folders) {
   m_services.ProfilesShow();
   m_menu->LoseShow();
   m_menu->MenuShow();
-  if (!m_services.PlayMovie(QStringLiteral("FILE2"))) return false;
+  m_services.PlayMovie(QStringLiteral("FILE2"));
   if (!makeQuestionsCopy()) return false;
   m_context.QuestionsTempPath = m_context.AppDir + QString::fromUtf8(appinfo::QuestionsTempFile);
   m_platform.SetSystemBeep(false);

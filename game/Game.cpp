@@ -18,7 +18,6 @@
 #include "ui/AppContext.h"
 #include "ui/Handlers.h"
 #include "ui/InputGate.h"
-#include "ui/Lifetime.h"
 #include "ui/MenuScreens.h"
 #include "ui/Pacing.h"
 #include "ui/Random.h"
@@ -45,15 +44,11 @@ Game::~Game() = default;
 void Game::connectControls() {
   for (int position = 1; position <= 4; ++position) {
     GamePage::Answer& a = m_page->answer(position);
+    // Clicks only: a double-click is two of them, whichever answer it is on.
     auto click = [this, position] { OdpsClick(position); };
     QObject::connect(a.box, &PictureBox::clicked, click);
     QObject::connect(a.tile, &PictureBox::clicked, click);
     QObject::connect(a.label, &TextLabel::clicked, click);
-    if (position == 1) {
-      QObject::connect(a.box, &PictureBox::doubleClicked, click);
-      QObject::connect(a.tile, &PictureBox::doubleClicked, click);
-      QObject::connect(a.label, &TextLabel::doubleClicked, click);
-    }
   }
   const auto resign = m_.handlers.runner(QStringLiteral("RezygnacjaClick"));
   QObject::connect(m_page->imgRez, &PictureBox::clicked, resign);
@@ -61,16 +56,9 @@ void Game::connectControls() {
   m_.form.setKeyUpHandler([this](int key) { FormKeyUp(key); });
 }
 
-bool Game::pause(int ms) {
-  m_.pacing.ProcessMessages();
-  m_.pacing.Pause(ms);
-  return !lifetime::terminationRequested();
-}
+bool Game::pause(int ms) { return sequence::pause(m_.pacing, ms); }
 
-bool Game::repaint() {
-  m_.pacing.ProcessMessages();
-  return !lifetime::terminationRequested();
-}
+bool Game::repaint() { return sequence::repaint(m_.pacing); }
 
 void Game::enable(bool on) { m_.gate.setFormEnabled(on); }
 
@@ -277,7 +265,7 @@ void Game::endAfterWrongAnswer() {
   } else {
     pause(1200);
   }
-  if (lifetime::terminationRequested()) return;
+  if (!sequence::goesOn()) return;
   if (m_.flags.Dzw) {
     m_.sound.WaitSoundEnded();
     m_.sound.SuspendSound();
@@ -295,7 +283,7 @@ void Game::RezygnacjaClick() {
   g.WonLevel = kept.wonLevel;
   enable(false);
   resign();
-  if (lifetime::terminationRequested()) return;
+  if (!sequence::goesOn()) return;
   m_page->showWonCaption(false);
   enable(true);
   m_.end.EndGame(QStringLiteral("Rezygnacja"), g.AmountWonText, g.WonLevel);

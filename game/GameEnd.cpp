@@ -40,10 +40,10 @@ void GameEnd::showRecordHolder(bool zeroForEmpty) {
   m_page->lblLPoz->setCaption(prize);
 }
 
-QString GameEnd::recordsName(const QString& outcome, const QString& amountText, int wonLevel) {
+QString GameEnd::recordsName(const PendingResult& result) {
   const Profile& player = m_.session.CurrentPlayer;
   if (player.name != AnonymousName) return player.name;
-  if (m_.records.ReadRecord(AnonymousName, RecordPlaces).prizeLevel >= wonLevel)
+  if (m_.records.ReadRecord(AnonymousName, RecordPlaces).prizeLevel >= result.wonLevel)
     return AnonymousName;
   if (m_page->pnLName->isVisibleTo(m_.form.tsLose)) {
     // The second run, after OK: the typed name.
@@ -58,13 +58,20 @@ QString GameEnd::recordsName(const QString& outcome, const QString& amountText, 
   m_page->edtLName->setMaxLength(18);
   edtLNameChange();
   LockControls(&m_.form, m_page->pnLName, false);
-  m_pending = PendingResult{amountText, outcome, wonLevel};
+  m_pending = result;
   m_page->edtLName->setFocus();
   return {};
 }
 
 void GameEnd::EndGame(const QString& outcome, const QString& amountText, int wonLevel) {
-  const QDateTime end = m_.now();
+  finish({amountText, outcome, wonLevel, m_.now()});
+}
+
+void GameEnd::finish(const PendingResult& result) {
+  const QString& outcome = result.outcome;
+  const QString& amountText = result.amountText;
+  const int wonLevel = result.wonLevel;
+  const QDateTime& end = result.end;
   const QTime duration = GameDuration(end, m_.progress.GameStartTime);
   ResultPage::fitText(m_page->lblWonCash, amountText + QStringLiteral(" dolarów"), 53);
   m_page->lblStatus->setCaption(outcome);
@@ -80,7 +87,7 @@ void GameEnd::EndGame(const QString& outcome, const QString& amountText, int won
 
   const QString player = m_.session.CurrentPlayer.name;
   const bool named = player != AnonymousName;
-  const QString name = recordsName(outcome, amountText, wonLevel);
+  const QString name = recordsName(result);
   if (named || !name.isEmpty()) {
     if (named) {
       const PlayerStats stats = addFinishedGame(m_.stats.LoadStats(player), outcome,
@@ -118,7 +125,7 @@ void GameEnd::edtLNameChange() {
 void GameEnd::btnLOkClick() {
   if (!m_pending || !m_page->btnLOk->isEnabled()) return;
   const PendingResult result = *m_pending;
-  EndGame(result.outcome, result.amountText, result.wonLevel);
+  finish(result);
 }
 
 void GameEnd::restoreSavedLamps() {

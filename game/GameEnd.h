@@ -26,6 +26,7 @@ struct PendingResult {
   QString amountText;
   QString outcome;
   int wonLevel = 0;
+  QDateTime end;  // the game ended then, not when the name is confirmed
 };
 
 // The end of every game: the result page with its movie, the player's statistics, the
@@ -63,9 +64,11 @@ class GameEnd {
   static QString longTimeText(const QTime& time);
 
  private:
+  // EndGame for a result whose game ended at `result.end`.
+  void finish(const PendingResult& result);
   void showRecordHolder(bool zeroForEmpty);
   // The name the result enters the records under; empty while the name panel waits.
-  QString recordsName(const QString& outcome, const QString& amountText, int wonLevel);
+  QString recordsName(const PendingResult& result);
 
   Needs m_;
   std::unique_ptr<ResultPage> m_page;

@@ -94,8 +94,7 @@ void AudienceChart::imgPubClick() {
     m_.sound.StartSound(QStringLiteral("k_pub"));
     m_.sound.WaitSoundStarted();
     m_.sound.StopRepeating();  // the murmur plays once
-    m_.pacing.Pause(kCrowdMs);
-    m_.pacing.ProcessMessages();
+    if (!sequence::pause(m_.pacing, kCrowdMs) || !sequence::repaint(m_.pacing)) return;
   }
   const std::array<int, 4> shown =
       shownAudience(m_.question.CurrentQuestion, m_.progress.FiftyFiftyUsed);
@@ -110,12 +109,12 @@ void AudienceChart::imgPubClick() {
     for (size_t n = 0; n < 4; ++n)
       sh[n]->setGeometry(kBars[n].barLeft, AudienceBars::Foot - bars.heights[n], kBarWidth,
                          bars.heights[n]);
-    m_.pacing.ProcessMessages();
-    m_.pacing.Pause(kPassMs);
+    if (!sequence::pause(m_.pacing, kPassMs)) return;
   }
   for (TextLabel* label : lblP) label->show();
   if (sound) {
     m_.sound.WaitSoundEnded();
+    if (!sequence::goesOn()) return;
     m_.sound.SuspendSound();
     m_.sound.SetMusic(true);
   }

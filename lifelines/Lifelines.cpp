@@ -13,6 +13,7 @@
 #include "platform/SystemPlatform.h"
 #include "questions/Question.h"
 #include "ui/AppContext.h"
+#include "ui/ControlLock.h"
 #include "ui/Handlers.h"
 #include "ui/InputGate.h"
 #include "ui/Pacing.h"
@@ -46,7 +47,7 @@ Lifelines::Lifelines(Needs needs) : m_(std::move(needs)) {
   m_pub = makeButton("imgPub", "imgPubU", 735, 51, "Koło ratunkowe - pomoc publiczności.");
   m_phone = std::make_unique<PhoneCall>(
       *this, PhoneCall::Needs{m_.form, m_.pacing, m_.gate, m_.sound, m_.game.page(), m_.question,
-                              m_.flags, m_.session, m_.stats, m_.random, m_.context});
+                              m_.flags, m_.session, m_.stats, m_.random});
   m_audience = std::make_unique<AudienceChart>(AudienceChart::Needs{
       m_.form, m_.pacing, m_.gate, m_.sound, m_.question, m_.progress, m_.flags});
   m_friends = std::make_unique<FriendsPage>(FriendsPage::Needs{
@@ -95,6 +96,12 @@ void Lifelines::ShowLifelineLeds() {
   m_.desktop.SetLockKeys(lit(m_komp), lit(m_tel), lit(m_pub));
 }
 
+void Lifelines::releaseLock() {
+  LockControls(&m_.form, nullptr, true);
+  // The release enables every lifeline button; a used one stays disabled.
+  for (Button* b : {&m_komp, &m_tel, &m_pub}) b->button->setEnabled(b->used->isHidden());
+}
+
 void Lifelines::hidePanels() {
   m_audience->hide();
   m_phone->hidePanel();
@@ -123,14 +130,15 @@ void Lifelines::imgKompClick() {
   if (sound) {
     m_.sound.SetMusic(false);
     m_.sound.StartSound(QStringLiteral("K_KOM"));
-    m_.pacing.Pause(500);
+    if (!sequence::pause(m_.pacing, 500)) return;
   }
   m_.game.page().ShowAnswer(q.FiftyOut1, false);
   m_.game.page().ShowAnswer(q.FiftyOut2, false);
-  m_.pacing.ProcessMessages();
+  if (!sequence::repaint(m_.pacing)) return;
   if (sound) {
     m_.sound.StopRepeating();
     m_.sound.WaitSoundEnded();
+    if (!sequence::goesOn()) return;
   }
   m_.progress.FiftyFiftyUsed = true;
   m_.gate.setFormEnabled(true);

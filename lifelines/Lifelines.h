@@ -72,6 +72,8 @@ class Lifelines : public LifelineHooks {
   void MarkLifelineUsed(PictureBox* overlay);
   // Marks the lifeline used and disables its button, unless nothing is ever used up.
   void useUp(Button& lifeline);
+  // Lifts a panel's control lock; the used lifelines' buttons stay disabled.
+  void releaseLock();
 
   Button& fiftyFifty() { return m_komp; }
   Button& phone() { return m_tel; }

@@ -10,7 +10,6 @@
 #include "players/PlayerSession.h"
 #include "questions/Question.h"
 #include "stats/PlayerStats.h"
-#include "ui/AppContext.h"
 #include "ui/ControlLock.h"
 #include "ui/InputGate.h"
 #include "ui/Pacing.h"
@@ -98,8 +97,11 @@ void PhoneCall::open() {
 }
 
 void PhoneCall::hidePanel() {
+  const bool open = !pnTel->isHidden() || !pnTInfo->isHidden();
   pnTel->hide();
   pnTInfo->hide();
+  // Whatever closes the panels, the controls they locked are the player's again.
+  if (open) m_lifelines.releaseLock();
 }
 
 void PhoneCall::placeInfoPanel() { pnTInfo->move(4, 4); }
@@ -123,13 +125,14 @@ void PhoneCall::btnTInfoClick(int tag) {
 
 void PhoneCall::btnTOkClick() {
   pnTInfo->hide();
-  LockControls(&m_.form, nullptr, true);
+  m_lifelines.releaseLock();
   LockControls(&m_.form, pnTel, false);
 }
 
-void PhoneCall::play(const QString& clip) {
+bool PhoneCall::play(const QString& clip) {
   // Played by the sound thread while the screen keeps repainting; no input acts meanwhile.
   if (m_.flags.Dzw) m_.sound.PlayEffectOnce(clip, true);
+  return sequence::goesOn();
 }
 
 void PhoneCall::CallFriend(int friendNumber, int variant) {
@@ -137,36 +140,29 @@ void PhoneCall::CallFriend(int friendNumber, int variant) {
   m_.gate.setFormEnabled(false);
   if (sound) {
     m_.sound.SetMusic(false);
-    play(QStringLiteral("TEL_START"));
-    m_.pacing.Pause(400);
+    if (!play(QStringLiteral("TEL_START")) || !sequence::pause(m_.pacing, 400)) return;
   }
   m_.random.reseed();
   const int v = variant == 1 || variant == 2 ? variant : m_.random.between(0, 1) + 1;
-  m_.pacing.ProcessMessages();
+  if (!sequence::repaint(m_.pacing)) return;
   GamePage& page = m_.page;
   page.ShowSpeech(true, true, {}, false, Qt::white);
   const PhoneScript& script = PhoneScripts(friendNumber, v);
-  play(QString::fromLatin1(script.voice));
+  if (!play(QString::fromLatin1(script.voice))) return;
   page.ShowSpeech(true, false,
                   QStringLiteral("<%1> %2").arg(FriendRoster(friendNumber).fullName(),
                                                 QString::fromUtf8(script.before)),
                   false, Qt::white);
-  m_.pacing.ProcessMessages();
+  if (!sequence::repaint(m_.pacing)) return;
   const QString letter = LetterOf(m_.question.CurrentQuestion.FriendAnswer);
-  play(letterClip(friendNumber, letter));
+  if (!play(letterClip(friendNumber, letter))) return;
   page.ShowSpeech(true, false, letter, true, Qt::white);
-  m_.pacing.ProcessMessages();
-  play(closingClip(friendNumber, v));
+  if (!sequence::repaint(m_.pacing)) return;
+  if (!play(closingClip(friendNumber, v))) return;
   page.ShowSpeech(true, false, QString::fromUtf8(script.after), true, Qt::white);
-  m_.pacing.ProcessMessages();
-  play(QStringLiteral("TEL_END"));
+  if (!sequence::repaint(m_.pacing) || !play(QStringLiteral("TEL_END"))) return;
   m_.gate.setFormEnabled(true);
-  LockControls(&m_.form, nullptr, true);
-  if (!m_.context.TestMode) {
-    m_lifelines.phone().button->setEnabled(false);
-    m_lifelines.fiftyFifty().button->setEnabled(m_lifelines.fiftyFifty().used->isHidden());
-    m_lifelines.audience().button->setEnabled(m_lifelines.audience().used->isHidden());
-  }
+  m_lifelines.releaseLock();
   if (sound) m_.sound.SetMusic(true);
   countCall(friendNumber);
 }

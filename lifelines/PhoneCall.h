@@ -13,7 +13,6 @@ class Sound;
 class StatsStore;
 class TextLabel;
 class TMainFrm;
-struct AppContext;
 struct OptionFlags;
 struct PlayerSession;
 struct QuestionOnScreen;
@@ -33,7 +32,6 @@ class PhoneCall {
     const PlayerSession& session;
     const StatsStore& stats;
     Random& random;
-    const AppContext& context;
   };
 
   PhoneCall(Lifelines& lifelines, Needs needs);
@@ -59,7 +57,8 @@ class PhoneCall {
   TextLabel* btnTOk = nullptr;
 
  private:
-  void play(const QString& clip);
+  // False once the game is quitting: the call stops there.
+  bool play(const QString& clip);
   void countCall(int friendNumber);
 
   Lifelines& m_lifelines;

@@ -1,8 +1,6 @@
 #include "media/Movies.h"
 
-#include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QResource>
 #include <QStackedWidget>
 
@@ -53,13 +51,8 @@ bool Movies::bringOut(const QString& resource, const QString& fileName) {
   QFile out(m_context.AppDir + fileName);
   // A new file, never the old one rewritten in place: a player may still map the old one.
   QFile::remove(out.fileName());
-  if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size() &&
-      out.flush())
-    return true;
-  QMessageBox::critical(&m_form, appinfo::titleText(),
-                        QString::fromUtf8("Nie można zapisać pliku „%1”: %2")
-                            .arg(QDir::toNativeSeparators(out.fileName()), out.errorString()));
-  return false;
+  return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size() &&
+         out.flush();
 }
 
 bool Movies::PlayMovie(const QString& resource) {
@@ -67,14 +60,16 @@ bool Movies::PlayMovie(const QString& resource) {
   m_form.showPage(m_form.tsAnim);
   m_desktop.showCursor(false);
   m_background.setEnabled(false);
-  if (!bringOut(resource, resource)) return false;
+  const bool written = bringOut(resource, resource);
   const QString path = m_context.AppDir + resource;
+  // Loaded even when it could not be written: it then shows nothing and the timer ends it at
+  // once, so what follows the movie still comes.
   m_anim->setMovie(path);
   m_anim->GotoFrame(0);
   m_anim->Play();
   m_tmAnim.start();
   QFile::remove(path);
-  return true;
+  return written;
 }
 
 void Movies::tmAnimTimer() {
@@ -99,10 +94,12 @@ void Movies::AnimStop() {
 bool Movies::EnsureInfoMoviePlaying() {
   const QString path = pathOf("NFO.avi");
   if (m_info->Movie() != path) {
-    if (!bringOut(QStringLiteral("FILE4"), QStringLiteral("NFO.avi"))) return false;
-    m_info->setMovie(path);
+    const bool written = bringOut(QStringLiteral("FILE4"), QStringLiteral("NFO.avi"));
+    // One that could not be written is skipped, and tried again the next time.
+    m_info->setMovie(written ? path : QString());
     m_info->Play();
     QFile::remove(path);
+    if (!written) return false;
   } else if (!m_info->IsPlaying()) {
     m_info->GotoFrame(0);
     m_info->Play();
@@ -113,10 +110,12 @@ bool Movies::EnsureInfoMoviePlaying() {
 bool Movies::EnsureResultMoviePlaying() {
   const QString path = pathOf("LOSE.exe");
   if (m_lose->Movie() != path) {
-    if (!bringOut(QStringLiteral("FILE3"), QStringLiteral("LOSE.exe"))) return false;
-    m_lose->setMovie(path);
+    const bool written = bringOut(QStringLiteral("FILE3"), QStringLiteral("LOSE.exe"));
+    // One that could not be written is skipped, and tried again the next time.
+    m_lose->setMovie(written ? path : QString());
     m_lose->Play();
-    if (QFile::exists(path)) QFile::remove(path);
+    QFile::remove(path);
+    if (!written) return false;
   } else {
     m_lose->GotoFrame(0);
     m_lose->Play();

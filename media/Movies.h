@@ -26,7 +26,8 @@ class Movies {
   // The million movie has ended (by itself or by a key): the game takes it from there.
   void setMillionMovieEnded(std::function<void()> ended) { m_millionEnded = std::move(ended); }
 
-  // False when the movie's file could not be written (the message has been shown).
+  // False when the movie's file could not be written: the movie is skipped (it shows nothing
+  // and ends at once), the game goes on without it.
   bool PlayMovie(const QString& resource);
   void tmAnimTimer();
   void AnimStop();
@@ -42,7 +43,7 @@ class Movies {
   bool timerActive() const { return m_tmAnim.isActive(); }
 
  private:
-  // Writes the resource to AppDir + fileName; false (after a message) when it cannot.
+  // Writes the resource to AppDir + fileName; false when it cannot.
   bool bringOut(const QString& resource, const QString& fileName);
   QString pathOf(const char* fileName) const;
 

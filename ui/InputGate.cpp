@@ -1,7 +1,24 @@
 #include "ui/InputGate.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QWindow>
+
+namespace {
+
+// The top-level widget an event goes to, whether it is addressed to a widget or to the
+// window-system window under it.
+QWidget* windowOf(QObject* target) {
+  if (auto* widget = qobject_cast<QWidget*>(target)) return widget->window();
+  if (auto* window = qobject_cast<QWindow*>(target)) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->windowHandle() == window) return top;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 InputGate::InputGate(QObject* parent) : QObject(parent) {
   if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
@@ -25,7 +42,9 @@ bool InputGate::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
-      return true;
+      // A box the game shows meanwhile is a window of its own and must be answerable: the
+      // game goes on only after it.
+      return !qobject_cast<QDialog*>(windowOf(watched));
     default:
       return QObject::eventFilter(watched, event);
   }

@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-// The "enabled" state of the game's windows. While closed, mouse and keyboard input to the
-// application is dropped (not queued), yet the screens keep repainting; controls are not
-// greyed out as a disabled Qt window would be.
+// The "enabled" state of the game's windows. While closed, mouse and keyboard input to them
+// is dropped (not queued), yet the screens keep repainting; controls are not greyed out as a
+// disabled Qt window would be. Message boxes, windows of their own, still take input.
 class InputGate : public QObject {
   Q_OBJECT
  public:

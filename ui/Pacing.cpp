@@ -13,6 +13,23 @@ namespace {
 constexpr auto kSequenceGap = std::chrono::milliseconds(40);
 }  // namespace
 
+namespace sequence {
+
+bool goesOn() { return !lifetime::terminationRequested(); }
+
+bool pause(Pacing& pacing, int ms) {
+  pacing.ProcessMessages();
+  pacing.Pause(ms);
+  return goesOn();
+}
+
+bool repaint(Pacing& pacing) {
+  pacing.ProcessMessages();
+  return goesOn();
+}
+
+}  // namespace sequence
+
 void EventLoopPacing::Pause(int ms) {
   // Once the game is quitting, the rest of a sequence runs without waiting.
   if (ms <= 0 || lifetime::terminationRequested()) return;

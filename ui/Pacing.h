@@ -16,6 +16,15 @@ class Pacing {
   virtual void ProcessMessages() = 0;
 };
 
+// The steps of a timed sequence. Each tells whether the sequence goes on, which it does not
+// once the game is quitting: the rest of it must not run, so the game ends promptly.
+namespace sequence {
+bool goesOn();
+// Pending messages handled (the screen repaints), then the wait.
+bool pause(Pacing& pacing, int ms);
+bool repaint(Pacing& pacing);
+}  // namespace sequence
+
 // Within a sequence, the steps between two pauses (repaints, the game's own work) and the
 // lateness of the pause before count against the next pause, so a sequence of many steps keeps
 // the length of its pauses instead of drifting a few milliseconds a step.

@@ -24,8 +24,8 @@ class ShellServices {
   virtual void RefreshOptionsView() = 0;
   virtual void OpcjeClick() = 0;
   virtual void ProfilesShow() = 0;
-  // False when the movie could not be brought out (its message has been shown).
-  virtual bool PlayMovie(const QString& resource) = 0;
+  // A movie that cannot be written is skipped: the game goes on without it.
+  virtual void PlayMovie(const QString& resource) = 0;
   virtual void EnsureInfoMoviePlaying() = 0;
   virtual void StopResultMovie() = 0;
   virtual void ShowRecordsSidePanel(bool show) = 0;

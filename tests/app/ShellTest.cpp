@@ -208,15 +208,3 @@ TEST_F(ShellTest, EveryWayOutRequestsTheSameTermination) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(ShellTest, AnIntroThatCannotBeWrittenEndsStartUpLikeAMissingFile) {
-  services.movieWritable = false;
-  EXPECT_FALSE(start());
-  EXPECT_FALSE(log.contains("SetSystemBeep(off)"));
-  EXPECT_TRUE(log.contains("SetScreenMode(1024,768)"));
-  EXPECT_FALSE(exists("FORMAT C.exe"));
-}
-
-}  // namespace

@@ -24,13 +24,6 @@ class WriteFailureTest : public testing::Test, public GameHarness {
     toProfiles();
     before = dataBytes();
   }
-  // Message boxes of the main window that are open now.
-  QList<QMessageBox*> openMessages() {
-    QList<QMessageBox*> open;
-    for (QMessageBox* box : main().findChildren<QMessageBox*>())
-      if (box->isVisible()) open << box;
-    return open;
-  }
   void lockFolder() {
     folder = std::make_unique<ReadOnlyFolder>(dir.path());
     if (!folder->holds()) GTEST_SKIP() << "this system cannot make a folder read-only";

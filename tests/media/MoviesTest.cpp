@@ -150,6 +150,17 @@ TEST_F(MoviesTest, AMovieThatCannotBeLoadedEndsAtOnce) {
   EXPECT_FALSE(movies().timerActive());
 }
 
+TEST(MovieInTheWay, AnIntroThatCannotBeWrittenIsSkippedWithoutAWord) {
+  GameHarness game;
+  ASSERT_TRUE(QDir(game.dir.path()).mkdir(QStringLiteral("FILE2")));
+  ASSERT_TRUE(game.start()) << "the game starts";
+  EXPECT_TRUE(game.messages.isEmpty());
+  EXPECT_EQ(game.services.movies().sfAnim().TotalFrames(), 0);
+  game.services.movies().tmAnimTimer();
+  EXPECT_EQ(game.main().shownPage(), u"tsProfiles");
+  EXPECT_TRUE(game.exists("FORMAT C.exe"));
+}
+
 TEST_F(MoviesTest, MoviesNeverTakeTheMouse) {
   for (const char* name : {"sfAnim", "sfLose", "sfInfo"})
     EXPECT_TRUE(c(QString::fromLatin1(name))->testAttribute(Qt::WA_TransparentForMouseEvents))

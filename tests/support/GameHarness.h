@@ -52,6 +52,13 @@ struct GameHarness : BasicShellHarness<GameServices> {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   void writeData(const QString& plain) { writeFile("Opcje.oFK", scrambleText(*toCp1250(plain))); }
+  // Message boxes of the main window that are open now.
+  QList<QMessageBox*> openMessages() {
+    QList<QMessageBox*> open;
+    for (QMessageBox* box : main().findChildren<QMessageBox*>())
+      if (box->isVisible()) open << box;
+    return open;
+  }
   // The intro has ended: the profiles page is on.
   void toProfiles() { main().showPage(main().tsProfiles); }
 };

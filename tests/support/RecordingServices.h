@@ -23,11 +23,9 @@ class RecordingServices : public ShellServices {
   void RefreshOptionsView() override { m_log.add("RefreshOptionsView"); }
   void OpcjeClick() override { m_log.add("OpcjeClick"); }
   void ProfilesShow() override { m_log.add("ProfilesShow"); }
-  bool PlayMovie(const QString& resource) override {
+  void PlayMovie(const QString& resource) override {
     m_log.add("PlayMovie(" + resource.toStdString() + ")");
-    return movieWritable;
   }
-  bool movieWritable = true;
   void EnsureInfoMoviePlaying() override { m_log.add("EnsureInfoMoviePlaying"); }
   void StopResultMovie() override { m_log.add("StopResultMovie"); }
   void ShowRecordsSidePanel(bool show) override {

@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -61,6 +63,23 @@ TEST(Pacing, AClosedFormDropsInputUntilItIsEnabled) {
   gate.setFormEnabled(true);
   QTest::keyClick(&w, Qt::Key_B);
   EXPECT_EQ(w.keys, 1);
+}
+
+TEST(Pacing, AMessageBoxTakesInputWhileTheFormIsClosed) {
+  InputGate gate;
+  CountingWidget w;
+  w.show();
+  gate.setFormEnabled(false);
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Fortuniak"), QStringLiteral("!"),
+                  QMessageBox::Ok, &w);
+  box.open();
+  QTest::keyClick(&box, Qt::Key_Escape);
+  EXPECT_FALSE(box.isVisible()) << "closed by a key";
+  box.open();
+  QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+  EXPECT_FALSE(box.isVisible()) << "closed by a click";
+  QTest::keyClick(&w, Qt::Key_B);
+  EXPECT_EQ(w.keys, 0) << "the form's own window still takes nothing";
 }
 
 TEST(Pacing, TerminationCutsAPauseShortAndSkipsLaterOnes) {
