@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QToolTip>
 
 #include "platform/SystemPlatform.h"
@@ -18,6 +19,7 @@
 #include "ui/MenuScreens.h"
 #include "ui/MessagePanels.h"
 #include "ui/Pacing.h"
+#include "ui/ScaledStage.h"
 #include "ui/ShellParts.h"
 #include "ui/ShellServices.h"
 #include "ui/TBGFrm.h"
@@ -88,15 +90,19 @@ bool Shell::afterApplication(const GameFolders& folders) {
   // The style carries the hint delay; set before any widget exists so none is polished twice.
   QApplication::setStyle(new GameStyle);
   m_context.ScreenSizeAtStart = m_platform.screenMetrics();
-  checkResolution();
+  if (!m_scaled) checkResolution();
   createWindows();
   m_mainFrm->showPage(m_mainFrm->tsAnim);
-  if (!m_context.TestMode) {
-    m_bgFrm->move(0, 0);
-    m_bgFrm->resize(m_context.ScreenSizeAtStart.width, m_context.ScreenSizeAtStart.height);
-    m_mainFrm->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  if (m_scaled) {
+    showScaledStage();
+  } else {
+    if (!m_context.TestMode) {
+      m_bgFrm->move(0, 0);
+      m_bgFrm->resize(m_context.ScreenSizeAtStart.width, m_context.ScreenSizeAtStart.height);
+      m_mainFrm->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    m_bgFrm->FormShow(m_context.ScreenSizeAtStart);
   }
-  m_bgFrm->FormShow(m_context.ScreenSizeAtStart);
   m_bgFrm->show();
   QCoreApplication::processEvents();
   if (!MainFrmFormShow(folders)) {  // a file the game needs could not be made
@@ -104,6 +110,16 @@ bool Shell::afterApplication(const GameFolders& folders) {
     return false;
   }
   return true;
+}
+
+// The display is left as it is: the scene is scaled to fill it instead.
+void Shell::showScaledStage() {
+  m_stage = std::make_unique<ScaledStage>(*m_bgFrm, *m_mainFrm);
+  m_bgFrm->FormShow(m_context.ScreenSizeAtStart);  // hidden until the intro ends
+  m_stage->setAreaChanged([this](QSize area) { m_bgFrm->showScene(area); });
+  if (QScreen* screen = QApplication::primaryScreen()) m_stage->setGeometry(screen->geometry());
+  m_stage->showFullScreen();
+  m_stage->setFocus();
 }
 
 void Shell::checkResolution() {
@@ -149,6 +165,7 @@ bool Shell::MainFrmFormShow(const GameFolders& folders) {
   const QString title = appinfo::titleText();
   QApplication::setApplicationDisplayName(title);
   m_mainFrm->setWindowTitle(title);
+  if (m_stage) m_stage->setWindowTitle(title);
   m_menu->setAppInfo(title);
   m_context.AppDir = folders.dataDir;
   m_context.QuestionsDir = folders.questionsDir;
@@ -226,6 +243,7 @@ void Shell::FormDestroy() {
   m_handlers.clear();
   m_menu.reset();
   m_panels.reset();
+  m_stage.reset();  // gives the windows back before they go
   m_mainFrm.reset();
   m_bgFrm.reset();
   m_pacing.reset();

@@ -11,6 +11,7 @@ class InputGate;
 class MenuScreens;
 class MessagePanels;
 class Pacing;
+class ScaledStage;
 class ShellServices;
 class TBGFrm;
 class TMainFrm;
@@ -31,6 +32,10 @@ class Shell {
     m_makePacing = std::move(make);
   }
 
+  // Fill the screen by scaling the scene instead of switching the display to 800 x 600. Set
+  // before start-up.
+  void setScaled(bool scaled) { m_scaled = scaled; }
+
   // Start-up before the application object exists.
   void beforeApplication();
   // The rest of start-up, once the application object exists. False when start-up ended
@@ -50,9 +55,11 @@ class Shell {
   MessagePanels& panels() { return *m_panels; }
   InputGate& inputGate() { return *m_gate; }
   Pacing& pacing() { return *m_pacing; }
+  ScaledStage* stage() { return m_stage.get(); }
 
  private:
   void checkResolution();
+  void showScaledStage();
   void createWindows();
   bool MainFrmFormShow(const GameFolders& folders);
   bool makeQuestionsCopy();
@@ -70,8 +77,11 @@ class Shell {
   std::unique_ptr<TBGFrm> m_bgFrm;
   std::unique_ptr<MessagePanels> m_panels;
   std::unique_ptr<MenuScreens> m_menu;
+  // After the windows it shows: it goes first and gives them back.
+  std::unique_ptr<ScaledStage> m_stage;
   std::function<std::unique_ptr<Pacing>(InputGate&)> m_makePacing;
   bool m_destroyed = false;
+  bool m_scaled = false;
 };
 
 namespace shelltext {

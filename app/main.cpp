@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStringList>
 
 #include "app/GameFolders.h"
 #include "app/GameServices.h"
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
   Shell shell(*desktop, services);
   shell.beforeApplication();
   QApplication app(argc, argv);
+  const QStringList args = QCoreApplication::arguments();
+  shell.setScaled(args.contains(QStringLiteral("--skaluj")) ||
+                  args.contains(QStringLiteral("--scaled")));
   const GameFolders folders = gamefolders::chooseGameFolders(QCoreApplication::applicationDirPath(),
                                                              qEnvironmentVariable("XDG_DATA_HOME"),
                                                              qEnvironmentVariable("HOME"));

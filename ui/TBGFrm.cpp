@@ -41,9 +41,20 @@ TBGFrm::TBGFrm(Handlers& handlers)
 void TBGFrm::resizeEvent(QResizeEvent*) { imgBG->setGeometry(rect()); }
 
 void TBGFrm::FormShow(platform::ScreenSize screenAtStart) {
+  // The second band frames an 800 x 600 screen from below.
+  paintBands(screenAtStart.width, DesignHeight - imgBGp->height(), 780);
+  imgBG->hide();
+}
+
+void TBGFrm::showScene(QSize area) {
+  resize(area);
+  paintBands(area.width(), area.height() - imgBGp->height(), area.width() - 20);
+}
+
+void TBGFrm::paintBands(int bandWidth, int bottomBandTop, int closeLeft) {
   imgBG->setGeometry(rect());
   // Composed when the picture is first shown (after the intro), not during start-up.
-  imgBG->setPictureSource([this, size = size(), screenWidth = screenAtStart.width] {
+  imgBG->setPictureSource([this, size = size(), bandWidth, bottomBandTop] {
     // Black where no tile lies: the same as a see-through picture on the black window, without
     // making a full-screen picture transparent pixel by pixel.
     QImage canvas(size, QImage::Format_RGB32);
@@ -51,15 +62,13 @@ void TBGFrm::FormShow(platform::ScreenSize screenAtStart) {
     const QImage& tile = imgBGp->picture();
     if (!tile.isNull()) {
       QPainter painter(&canvas);
-      const int n = screenWidth / tile.width();
+      const int n = bandWidth / tile.width();
       for (int i = 0; i <= n; ++i) {
         painter.drawImage(i * tile.width(), 0, tile);
-        // The second band frames an 800 x 600 screen from below.
-        painter.drawImage(i * tile.width(), DesignHeight - tile.height(), tile);
+        painter.drawImage(i * tile.width(), bottomBandTop, tile);
       }
     }
     return canvas;
   });
-  imgBG->hide();
-  btnClose->move(780, btnClose->y());
+  btnClose->move(closeLeft, btnClose->y());
 }

@@ -24,10 +24,15 @@ class TBGFrm : public QWidget {
 
   // Paints the pattern bands for a screen of the given size; leaves imgBG hidden.
   void FormShow(platform::ScreenSize screenAtStart);
+  // The same for a scaled scene: the window covers `area` (scene pixels), the bands run along
+  // its top and bottom edges and the "X" stands at its top right.
+  void showScene(QSize area);
 
  protected:
   void resizeEvent(QResizeEvent*) override;
 
  private:
+  void paintBands(int bandWidth, int bottomBandTop, int closeLeft);
+
   Handlers& m_handlers;
 };

@@ -7,6 +7,7 @@
 
 #include "ui/Handlers.h"
 #include "ui/InputGate.h"
+#include "ui/ScaledStage.h"
 #include "ui/VirtualKeys.h"
 
 TMainFrm::TMainFrm(Handlers& handlers, InputGate& gate)
@@ -107,7 +108,7 @@ bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
   if (!m_gate.open()) return false;
   // A key event is offered to the focus widget first, then to its parents; act on it once.
-  QWidget* first = QApplication::focusWidget();
+  QWidget* first = ScaledStage::keyFocusWidget();
   auto* target = qobject_cast<QWidget*>(watched);
   if (!target || (first ? target != first : !target->isWindow())) return false;
   QWidget* window = target->window();

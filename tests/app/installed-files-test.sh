@@ -18,8 +18,11 @@ cmp "$build/game/Pytania.pFK" "$prefix/share/games/fortuniak/Pytania.pFK" ||
 entry=$prefix/share/applications/$id.desktop
 [ -f "$entry" ] || fail "no desktop entry $id.desktop"
 desktop-file-validate "$entry" || fail "desktop-file-validate"
-value() { sed -n "s/^$1=//p" "$entry"; }
+# A key of the entry's main group, or of the group named by $2.
+value() { sed -n "/^\[${2:-Desktop Entry}\]/,/^\[/s/^$1=//p" "$entry"; }
 [ "$(value Exec)" = "$prefix/games/fortuniak" ] || fail "Exec is $(value Exec)"
+[ "$(value Exec 'Desktop Action skaluj')" = "$prefix/games/fortuniak --skaluj" ] ||
+  fail "the scaled action runs $(value Exec 'Desktop Action skaluj')"
 [ "$(value Icon)" = "$id" ] || fail "Icon is $(value Icon)"
 [ "$(value Categories)" = "Game;LogicGame;" ] || fail "Categories are $(value Categories)"
 value Comment | grep -q 'pytań' || fail "the comment is not in Polish"

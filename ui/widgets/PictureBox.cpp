@@ -86,6 +86,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, *shown);
 }
 
+// Taken, so that the release comes back here wherever the widget is shown (a scaled scene
+// hands the release only to the control that took the press).
+void PictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked();

@@ -32,6 +32,7 @@ class PictureBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -29,6 +29,10 @@ void SymbolLabel::paintEvent(QPaintEvent*) {
   }
 }
 
+// Taken, so that the release comes back here wherever the widget is shown (a scaled scene
+// hands the release only to the control that took the press).
+void SymbolLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
 void SymbolLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked();

@@ -19,6 +19,7 @@ class SymbolLabel : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:

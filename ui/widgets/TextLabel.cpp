@@ -47,6 +47,10 @@ void TextLabel::paintEvent(QPaintEvent*) {
                         QPalette::WindowText);
 }
 
+// Taken, so that the release comes back here wherever the widget is shown (a scaled scene
+// hands the release only to the control that took the press).
+void TextLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
 void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked();
