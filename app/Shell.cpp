@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QToolTip>
+#include <algorithm>
 
 #include "platform/SystemPlatform.h"
 #include "questions/QuestionFile.h"
@@ -90,10 +91,10 @@ bool Shell::afterApplication(const GameFolders& folders) {
   // The style carries the hint delay; set before any widget exists so none is polished twice.
   QApplication::setStyle(new GameStyle);
   m_context.ScreenSizeAtStart = m_platform.screenMetrics();
-  if (!m_scaled) checkResolution();
+  if (m_display == Display::SwitchMode) checkResolution();
   createWindows();
   m_mainFrm->showPage(m_mainFrm->tsAnim);
-  if (m_scaled) {
+  if (m_display != Display::SwitchMode) {
     showScaledStage();
   } else {
     if (!m_context.TestMode) {
@@ -117,9 +118,26 @@ void Shell::showScaledStage() {
   m_stage = std::make_unique<ScaledStage>(*m_bgFrm, *m_mainFrm);
   m_bgFrm->FormShow(m_context.ScreenSizeAtStart);  // hidden until the intro ends
   m_stage->setAreaChanged([this](QSize area) { m_bgFrm->showScene(area); });
-  if (QScreen* screen = QApplication::primaryScreen()) m_stage->setGeometry(screen->geometry());
-  m_stage->showFullScreen();
+  if (m_display == Display::Window) {
+    placeWindow();
+    m_stage->setCloseRequested([this] { btnCloseClick(); });  // as the background's "X"
+    m_stage->show();
+  } else {
+    if (QScreen* screen = QApplication::primaryScreen()) m_stage->setGeometry(screen->geometry());
+    m_stage->showFullScreen();
+  }
   m_stage->setFocus();
+}
+
+// The largest whole multiple of 800 x 600 that fits the desktop's work area, centred in it.
+void Shell::placeWindow() {
+  QScreen* screen = QApplication::primaryScreen();
+  const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+  const int k = std::max(1, std::min(work.width() / ScaledStage::SceneWidth,
+                                     work.height() / ScaledStage::SceneHeight));
+  const QSize size(k * ScaledStage::SceneWidth, k * ScaledStage::SceneHeight);
+  m_stage->resize(size);
+  m_stage->move(work.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void Shell::checkResolution() {

@@ -32,9 +32,13 @@ class Shell {
     m_makePacing = std::move(make);
   }
 
-  // Fill the screen by scaling the scene instead of switching the display to 800 x 600. Set
-  // before start-up.
-  void setScaled(bool scaled) { m_scaled = scaled; }
+  // How the game takes the screen; set before start-up.
+  enum class Display {
+    SwitchMode,  // the display switched to 800 x 600
+    Scaled,      // the display left alone, the whole screen filled by the scene scaled
+    Window,      // an ordinary desktop window, the scene scaled to its size
+  };
+  void setDisplay(Display display) { m_display = display; }
 
   // Start-up before the application object exists.
   void beforeApplication();
@@ -60,6 +64,7 @@ class Shell {
  private:
   void checkResolution();
   void showScaledStage();
+  void placeWindow();
   void createWindows();
   bool MainFrmFormShow(const GameFolders& folders);
   bool makeQuestionsCopy();
@@ -81,7 +86,7 @@ class Shell {
   std::unique_ptr<ScaledStage> m_stage;
   std::function<std::unique_ptr<Pacing>(InputGate&)> m_makePacing;
   bool m_destroyed = false;
-  bool m_scaled = false;
+  Display m_display = Display::SwitchMode;
 };
 
 namespace shelltext {

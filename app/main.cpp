@@ -15,8 +15,14 @@ int main(int argc, char** argv) {
   shell.beforeApplication();
   QApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments();
-  shell.setScaled(args.contains(QStringLiteral("--skaluj")) ||
-                  args.contains(QStringLiteral("--scaled")));
+  auto asked = [&](const char* polish, const char* english) {
+    return args.contains(QString::fromLatin1(polish)) ||
+           args.contains(QString::fromLatin1(english));
+  };
+  if (asked("--okno", "--window"))
+    shell.setDisplay(Shell::Display::Window);
+  else if (asked("--skaluj", "--scaled"))
+    shell.setDisplay(Shell::Display::Scaled);
   const GameFolders folders = gamefolders::chooseGameFolders(QCoreApplication::applicationDirPath(),
                                                              qEnvironmentVariable("XDG_DATA_HOME"),
                                                              qEnvironmentVariable("HOME"));

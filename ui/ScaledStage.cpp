@@ -1,6 +1,7 @@
 #include "ui/ScaledStage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QResizeEvent>
@@ -31,6 +32,7 @@ ScaledStage::ScaledStage(QWidget& background, QWidget& main)
 // The windows belong to the shell: the stage gives them back instead of deleting them with
 // their stand-ins.
 ScaledStage::~ScaledStage() {
+  m_closeRequested = nullptr;  // going away is no request to quit
   for (QGraphicsProxyWidget* proxy : {m_mainProxy.data(), m_backgroundProxy.data()})
     if (proxy && proxy->widget()) proxy->setWidget(nullptr);
 }
@@ -44,6 +46,12 @@ void ScaledStage::changeEvent(QEvent* event) {
     QEvent activation(QEvent::WindowActivate);
     QApplication::sendEvent(&m_main, &activation);
   }
+}
+
+// The game decides how it ends: the request goes to it, and the window stays until shutdown.
+void ScaledStage::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (m_closeRequested) m_closeRequested();
 }
 
 QWidget* ScaledStage::keyFocusWidget() {

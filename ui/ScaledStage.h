@@ -10,10 +10,10 @@
 class QWidget;
 
 // The game's two windows, the patterned background and the main window centred on it, shown
-// as one scene scaled by the largest factor that fits the screen, for displays that cannot or
-// should not be switched to 800 x 600. Text is drawn at the scaled size and pictures are
-// scaled smoothly; clicks and keys reach the controls as unscaled. The only place that knows
-// the factor: the windows keep their 800 x 600 layout.
+// as one scene scaled by the largest factor that fits the screen or a desktop window, for
+// displays that cannot or should not be switched to 800 x 600. Text is drawn at the scaled size and
+// pictures are scaled smoothly; clicks and keys reach the controls as unscaled. The only place that
+// knows the factor: the windows keep their 800 x 600 layout.
 class ScaledStage : public QGraphicsView {
   Q_OBJECT
  public:
@@ -35,12 +35,15 @@ class ScaledStage : public QGraphicsView {
   // The main window's place in the scene, in scene pixels.
   QPoint mainPosition() const;
 
+  // Runs when the player closes the stage's window (a stage shown as a desktop window).
+  void setCloseRequested(std::function<void()> close) { m_closeRequested = std::move(close); }
   // Runs when the scene's area changes (the background repaints its pattern for it).
   void setAreaChanged(std::function<void(QSize)> changed) { m_areaChanged = std::move(changed); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void fit();
@@ -52,4 +55,5 @@ class ScaledStage : public QGraphicsView {
   QPointer<QGraphicsProxyWidget> m_mainProxy;
   double m_factor = 1.0;
   std::function<void(QSize)> m_areaChanged;
+  std::function<void()> m_closeRequested;
 };

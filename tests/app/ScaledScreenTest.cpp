@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QTest>
+#include <algorithm>
 
 #include "tests/support/GameHarness.h"
 #include "ui/ScaledStage.h"
@@ -29,7 +31,7 @@ TEST(ScaledStageFactor, TheLargestFactorThatFitsAndTheAreaAroundTheScene) {
 class ScaledScreenTest : public testing::Test, public GameHarness {
  protected:
   void SetUp() override {
-    shell.setScaled(true);
+    shell.setDisplay(Shell::Display::Scaled);
     ASSERT_TRUE(start());
     stage().resize(1920, 1080);
     QCoreApplication::processEvents();
@@ -73,6 +75,40 @@ TEST_F(ScaledScreenTest, ClicksAndKeysReachTheControlsUnderThem) {
   QTest::mouseClick(stage().viewport(), Qt::LeftButton, {},
                     onScreen(c(QStringLiteral("lblPQuit"))));
   EXPECT_TRUE(lifetime::terminationRequested()) << "\"Wyjdź z gry\" ends the game";
+}
+
+// An ordinary desktop window: it opens at a whole multiple of 800 x 600, the scene follows
+// every size the player gives it, and closing it is the background's "X".
+class WindowedTest : public testing::Test, public GameHarness {};
+
+TEST_F(WindowedTest, TheSceneFollowsTheWindowAndClosingItEndsTheGame) {
+  shell.setDisplay(Shell::Display::Window);
+  ASSERT_TRUE(start());
+  ScaledStage& stage = *shell.stage();
+  EXPECT_FALSE(stage.isFullScreen());
+  EXPECT_EQ(stage.windowTitle(), QString::fromUtf8("FORTUNIAK v 0.7.1.4 ßETA"));
+  const QSize work = QApplication::primaryScreen()->availableGeometry().size();
+  const int k = std::max(1, std::min(work.width() / 800, work.height() / 600));
+  EXPECT_EQ(stage.size(), QSize(800 * k, 600 * k));
+  EXPECT_TRUE(log.withPrefix("SetScreenMode(800").empty());
+
+  struct Case {
+    QSize window;
+    double factor;
+    QSize area;
+    QPoint main;
+  };
+  for (const Case& c : {Case{{1600, 1200}, 2.0, {800, 600}, {4, 86}},
+                        Case{{1000, 600}, 1.0, {1000, 600}, {104, 86}}}) {
+    stage.resize(c.window);
+    QCoreApplication::processEvents();
+    EXPECT_DOUBLE_EQ(stage.factor(), c.factor) << c.window.width();
+    EXPECT_EQ(shell.bgFrm().size(), c.area) << "the pattern fills the window";
+    EXPECT_EQ(stage.mainPosition(), c.main) << "the main window centred";
+  }
+  EXPECT_FALSE(lifetime::terminationRequested());
+  stage.close();
+  EXPECT_TRUE(lifetime::terminationRequested());
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ value() { sed -n "/^\[${2:-Desktop Entry}\]/,/^\[/s/^$1=//p" "$entry"; }
 [ "$(value Exec)" = "$prefix/games/fortuniak" ] || fail "Exec is $(value Exec)"
 [ "$(value Exec 'Desktop Action skaluj')" = "$prefix/games/fortuniak --skaluj" ] ||
   fail "the scaled action runs $(value Exec 'Desktop Action skaluj')"
+[ "$(value Exec 'Desktop Action okno')" = "$prefix/games/fortuniak --okno" ] ||
+  fail "the window action runs $(value Exec 'Desktop Action okno')"
 [ "$(value Icon)" = "$id" ] || fail "Icon is $(value Icon)"
 [ "$(value Categories)" = "Game;LogicGame;" ] || fail "Categories are $(value Categories)"
 value Comment | grep -q 'pytań' || fail "the comment is not in Polish"
