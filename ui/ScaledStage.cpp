@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/Lifetime.h"
+
 ScaledStage::ScaledStage(QWidget& background, QWidget& main)
     : m_background(background), m_main(main) {
   setObjectName(QStringLiteral("ScaledStage"));
@@ -48,10 +50,11 @@ void ScaledStage::changeEvent(QEvent* event) {
   }
 }
 
-// The game decides how it ends: the request goes to it, and the window stays until shutdown.
+// The game decides whether a close ends it. Once it is ending (a signal, "Zamknij") the close
+// that quitting sends every window must be taken, or the quit would be called off.
 void ScaledStage::closeEvent(QCloseEvent* event) {
-  event->ignore();
-  if (m_closeRequested) m_closeRequested();
+  if (m_closeRequested && !lifetime::terminationRequested()) m_closeRequested();
+  event->setAccepted(lifetime::terminationRequested());
 }
 
 QWidget* ScaledStage::keyFocusWidget() {

@@ -2,6 +2,7 @@
 
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "tests/support/GameHarness.h"
@@ -109,6 +110,19 @@ TEST_F(WindowedTest, TheSceneFollowsTheWindowAndClosingItEndsTheGame) {
   EXPECT_FALSE(lifetime::terminationRequested());
   stage.close();
   EXPECT_TRUE(lifetime::terminationRequested());
+}
+
+// A request to quit (a signal, "Zamknij") ends the event loop whatever shows the game.
+TEST(StageQuitTest, ARequestToQuitEndsTheLoopInEveryMode) {
+  for (Shell::Display display : {Shell::Display::Scaled, Shell::Display::Window}) {
+    GameHarness game;
+    game.shell.setDisplay(display);
+    ASSERT_TRUE(game.start());
+    QTimer::singleShot(0, [] { lifetime::requestTermination(); });
+    QTimer::singleShot(2000, [] { QCoreApplication::exit(1); });  // the quit was called off
+    EXPECT_EQ(QApplication::exec(), 0) << static_cast<int>(display);
+    lifetime::reset();
+  }
 }
 
 }  // namespace
