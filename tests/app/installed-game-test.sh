@@ -45,7 +45,7 @@ installed() { find "$prefix" -printf '%P %s %m %T@\n' | sort; }
 before=$(installed)
 
 # Started the way a desktop starts it: the Exec line of the installed entry.
-exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
+exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$prefix/share/applications/$id.desktop")
 "${as_user[@]}" env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=C.UTF-8 \
   QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy $exec_line >"$work/game.log" 2>&1 &
 game=$!
