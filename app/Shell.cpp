@@ -140,6 +140,9 @@ void Shell::placeWindow() {
   m_stage->move(work.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+// The display is switched to 800 x 600 where that can be done. Where it cannot (a Wayland
+// session, a server without that mode or one that refuses it) the scene is scaled to the
+// screen instead, so the game never sits small in a corner of a large screen.
 void Shell::checkResolution() {
   const auto screen = m_context.ScreenSizeAtStart;
   if (screen.width < 800 && screen.height < 600) {
@@ -147,10 +150,21 @@ void Shell::checkResolution() {
                     shelltext::resolutionMessage(), QMessageBox::Ok);
     box.exec();
     lifetime::requestTermination();
-  } else if (!(screen.width == 800 && screen.height == 600) &&
-             !m_platform.developmentWindowVisible()) {
-    m_platform.SetScreenMode(800, 600);
+    return;
   }
+  const platform::ScreenSize gameSize{800, 600};
+  if (m_platform.developmentWindowVisible()) return;  // TestMode leaves the desktop alone
+  if (waylandSession()) {
+    m_display = Display::Scaled;
+  } else if (screen != gameSize) {
+    m_platform.SetScreenMode(gameSize.width, gameSize.height);
+    if (m_platform.screenMetrics() != gameSize) m_display = Display::Scaled;
+  }
+}
+
+bool Shell::waylandSession() {
+  return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) ||
+         m_platform.underWayland();
 }
 
 void Shell::createWindows() {

@@ -63,6 +63,7 @@ class Shell {
 
  private:
   void checkResolution();
+  bool waylandSession();
   void showScaledStage();
   void placeWindow();
   void createWindows();

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   GameServices services;
   Shell shell(*desktop, services);
   shell.beforeApplication();
+  platform::preferX11UnderWayland();
   QApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments();
   auto asked = [&](const char* polish, const char* english) {

@@ -29,4 +29,6 @@ void NullPlatform::restoreTaskbar() {}
 
 void NullPlatform::showCursor(bool) {}
 
+bool NullPlatform::underWayland() { return false; }
+
 }  // namespace platform

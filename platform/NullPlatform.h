@@ -16,6 +16,7 @@ class NullPlatform final : public SystemPlatform {
   bool developmentWindowVisible() override;
   void restoreTaskbar() override;
   void showCursor(bool show) override;
+  bool underWayland() override;
 };
 
 }  // namespace platform

@@ -43,10 +43,18 @@ class SystemPlatform {
   virtual bool developmentWindowVisible() = 0;
   virtual void restoreTaskbar() = 0;
   virtual void showCursor(bool show) = 0;
+  // True when the X server is XWayland: a Wayland compositor owns the display and its modes,
+  // so a mode switch would change nothing the player sees.
+  virtual bool underWayland() = 0;
 };
 
 // The platform of this desktop: X11 when a display can be opened, otherwise one that does
 // nothing (offscreen runs, Wayland-only sessions).
 std::unique_ptr<SystemPlatform> makeDesktopPlatform();
+
+// In a Wayland session that also offers X (XWayland), Qt is told to use X: the lock-key
+// lights, the bell and the cursor are reachable only there. A platform the user chose with
+// QT_QPA_PLATFORM is kept. Called before the application object exists.
+void preferX11UnderWayland();
 
 }  // namespace platform

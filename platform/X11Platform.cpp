@@ -253,4 +253,24 @@ void X11Platform::showCursor(bool show) {
   }
 }
 
+// XWayland names its outputs XWAYLAND0, XWAYLAND1, ... (older servers have no extension of
+// their own to ask for).
+bool X11Platform::underWayland() {
+  if (!m_display || !m_hasRandr) return false;
+  Display* display = m_display.get();
+  bool found = false;
+  ignoringErrors(display, [&] {
+    std::unique_ptr<XRRScreenResources, decltype(&XRRFreeScreenResources)> resources(
+        XRRGetScreenResourcesCurrent(display, DefaultRootWindow(display)), &XRRFreeScreenResources);
+    if (!resources) return;
+    for (int i = 0; i < resources->noutput && !found; ++i) {
+      std::unique_ptr<XRROutputInfo, decltype(&XRRFreeOutputInfo)> output(
+          XRRGetOutputInfo(display, resources.get(), resources->outputs[i]), &XRRFreeOutputInfo);
+      found = output && std::string_view(output->name, static_cast<std::size_t>(output->nameLen))
+                            .starts_with("XWAYLAND");
+    }
+  });
+  return found;
+}
+
 }  // namespace platform

@@ -30,6 +30,7 @@ class X11Platform final : public SystemPlatform {
   bool developmentWindowVisible() override;
   void restoreTaskbar() override;
   void showCursor(bool show) override;
+  bool underWayland() override;
 
  private:
   unsigned int numLockMask();

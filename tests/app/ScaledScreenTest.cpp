@@ -78,6 +78,43 @@ TEST_F(ScaledScreenTest, ClicksAndKeysReachTheControlsUnderThem) {
   EXPECT_TRUE(lifetime::terminationRequested()) << "\"Wyjdź z gry\" ends the game";
 }
 
+// Where the display cannot be switched the game scales by itself: under XWayland (whatever
+// sizes its RandR claims) and on a server that offers no 800 x 600 or refuses the switch.
+// Where the switch works, or in TestMode, nothing is scaled.
+TEST(AutomaticScaling, TheSceneIsScaledWhereTheDisplayCannotBeSwitched) {
+  struct Case {
+    const char* desktop;
+    platform::ScreenSize screen;
+    bool xwayland;
+    bool switches;
+    bool devWindow;
+    bool scaled;
+    bool switchTried;
+  };
+  for (const Case& c :
+       {Case{"XWayland", {1920, 1080}, true, true, false, true, false},
+        Case{"XWayland at 800 x 600", {800, 600}, true, true, false, true, false},
+        Case{"a server that refuses", {1024, 768}, false, false, false, true, true},
+        Case{"a server that switches", {1024, 768}, false, true, false, false, true},
+        Case{"TestMode under XWayland", {1920, 1080}, true, false, true, false, false}}) {
+    GameHarness game;
+    game.desktop.screen = c.screen;
+    game.desktop.xwayland = c.xwayland;
+    game.desktop.modesSwitch = c.switches;
+    game.desktop.devWindow = c.devWindow;
+    ASSERT_TRUE(game.start()) << c.desktop;
+    EXPECT_EQ(game.shell.stage() != nullptr, c.scaled) << c.desktop;
+    EXPECT_EQ(game.log.contains("SetScreenMode(800,600)"), c.switchTried) << c.desktop;
+    if (c.scaled) {
+      EXPECT_TRUE(game.shell.stage()->isFullScreen()) << c.desktop;
+      EXPECT_NE(game.shell.bgFrm().graphicsProxyWidget(), nullptr)
+          << c.desktop << ": shown in the stage";
+    }
+    game.shell.FormDestroy();
+    EXPECT_EQ(game.desktop.screen, c.screen) << c.desktop << ": the display as it was";
+  }
+}
+
 // An ordinary desktop window: it opens at a whole multiple of 800 x 600, the scene follows
 // every size the player gives it, and closing it is the background's "X".
 class WindowedTest : public testing::Test, public GameHarness {};

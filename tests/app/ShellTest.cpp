@@ -22,11 +22,20 @@ class ShellTest : public ::testing::Test, public ShellHarness {
 
 TEST_F(ShellTest, StartUpRunsItsStepsInOrder) {
   ASSERT_TRUE(start());
-  const std::vector<std::string> expected = {
-      "createSoundThread", "developmentWindowVisible", "resetCurrentPlayer",
-      "screenMetrics",     "developmentWindowVisible", "SetScreenMode(800,600)",
-      "screenMetrics",     "disableMovieInput",        "LoadOptions",
-      "ProfilesShow",      "PlayMovie(FILE2)",         "SetSystemBeep(off)"};
+  const std::vector<std::string> expected = {"createSoundThread",
+                                             "developmentWindowVisible",
+                                             "resetCurrentPlayer",
+                                             "screenMetrics",
+                                             "developmentWindowVisible",
+                                             "underWayland",
+                                             "SetScreenMode(800,600)",
+                                             "screenMetrics",
+                                             "screenMetrics",
+                                             "disableMovieInput",
+                                             "LoadOptions",
+                                             "ProfilesShow",
+                                             "PlayMovie(FILE2)",
+                                             "SetSystemBeep(off)"};
   EXPECT_EQ(log.calls, expected);
   EXPECT_FALSE(shell.context().TestMode);
   EXPECT_EQ(shell.context().DataFileName, u"Opcje.oFK");

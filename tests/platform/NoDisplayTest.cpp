@@ -44,6 +44,7 @@ TEST_F(NoDisplay, UnconnectedX11PlatformDoesNothing) {
   EXPECT_EQ(x11.screenMetrics(), (ScreenSize{0, 0}));
   EXPECT_EQ(x11.readLockKeys(), (LockKeyStates{0, 0, 0}));
   EXPECT_FALSE(x11.developmentWindowVisible());
+  EXPECT_FALSE(x11.underWayland());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -53,7 +54,34 @@ TEST_F(NoDisplay, NullPlatformDoesNothingAndMeasuresQtsScreen) {
   EXPECT_EQ(null.screenMetrics(), (ScreenSize{1280, 720}));
   EXPECT_EQ(null.readLockKeys(), (LockKeyStates{0, 0, 0}));
   EXPECT_FALSE(null.developmentWindowVisible());
+  EXPECT_FALSE(null.underWayland());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// A Wayland session that also offers X is played through X, where the lights, the bell and
+// the cursor are reachable; a platform the user chose, or a session with one of the two only,
+// is left to Qt.
+TEST(PlatformChoice, XIsPreferredInAWaylandSessionUnlessTheUserChoseOtherwise) {
+  const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
+  struct Case {
+    const char* display;
+    const char* wayland;
+    const char* chosen;
+    const char* expected;
+  };
+  for (const Case& c :
+       {Case{":5", "wayland-0", "", "xcb"}, Case{":5", "wayland-0", "wayland", "wayland"},
+        Case{"", "wayland-0", "", ""}, Case{":5", "", "", ""}}) {
+    qputenv("DISPLAY", c.display);
+    qputenv("WAYLAND_DISPLAY", c.wayland);
+    qputenv("QT_QPA_PLATFORM", c.chosen);
+    platform::preferX11UnderWayland();
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(c.expected))
+        << c.display << " " << c.wayland << " " << c.chosen;
+  }
+  qunsetenv("DISPLAY");
+  qunsetenv("WAYLAND_DISPLAY");
+  qputenv("QT_QPA_PLATFORM", saved);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ TEST(XvfbDesktop, MakesTheX11PlatformAndMeasuresTheScreen) {
   ASSERT_NE(x11, nullptr);
   EXPECT_TRUE(x11->connected());
   EXPECT_EQ(desktop->screenMetrics(), (platform::ScreenSize{1024, 768}));
+  EXPECT_FALSE(desktop->underWayland()) << "Xvfb is a server of its own";
 }
 
 class XvfbCursor : public ::testing::Test {

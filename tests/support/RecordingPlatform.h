@@ -13,6 +13,8 @@ class RecordingPlatform : public platform::SystemPlatform {
   platform::LockKeyStates locks{};
   bool cursorShown = true;
   bool beepOn = true;
+  bool modesSwitch = true;  // false: a server that refuses every mode change
+  bool xwayland = false;
 
   platform::ScreenSize screenMetrics() override {
     m_log.add("screenMetrics");
@@ -20,7 +22,7 @@ class RecordingPlatform : public platform::SystemPlatform {
   }
   void SetScreenMode(int width, int height) override {
     m_log.add("SetScreenMode(" + std::to_string(width) + "," + std::to_string(height) + ")");
-    screen = {width, height};
+    if (modesSwitch) screen = {width, height};
   }
   void SetSystemBeep(bool on) override {
     m_log.add(on ? "SetSystemBeep(on)" : "SetSystemBeep(off)");
@@ -43,6 +45,10 @@ class RecordingPlatform : public platform::SystemPlatform {
   void showCursor(bool show) override {
     m_log.add(show ? "showCursor(true)" : "showCursor(false)");
     cursorShown = show;
+  }
+  bool underWayland() override {
+    m_log.add("underWayland");
+    return xwayland;
   }
 
  private:

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# with-xserver.sh xvfb|xorg-dummy COMMAND...
+# with-xserver.sh xvfb|xorg-dummy COMMAND...   (XVFB_SIZE=WIDTHxHEIGHT sets Xvfb's screen)
 # Runs COMMAND against a private X server of its own and exits with COMMAND's status; the
 # server is stopped however COMMAND ends. Xvfb serves the keyboard and window tests; only Xorg with the dummy driver switches modes.
 set -uo pipefail
@@ -47,7 +47,7 @@ start_server() {  # $1 = display number
     xvfb)
       # -noreset: else the server restarts each time the last client leaves and refuses the
       # next test's connection for a moment (Xorg below gets the same).
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$workdir/server.log" 2>&1 &
+      Xvfb ":$n" -screen 0 "${XVFB_SIZE:-1024x768}x24" -nolisten tcp -noreset >"$workdir/server.log" 2>&1 &
       ;;
     xorg-dummy)
       # Xorg takes an absolute -config and -logfile only from root, which CI and our
