@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "storage/IniFile.h"
+#include "tools/questions/GameFile.h"
 #include "tools/questions/Giveaways.h"
 
 namespace {
@@ -84,6 +86,16 @@ TEST(Giveaways, AnAnswerManyQuestionsNameIsCommon) {
   EXPECT_EQ(found({level}).size(), 3);
   level.push_back(asking("Ile województw ma Polska?", "Szesnaście"));
   EXPECT_TRUE(found({level}).isEmpty()) << "four questions name it";
+}
+
+TEST(Giveaways, TheShippedQuestionsGiveNoAnswerAway) {
+  QString plain, error;
+  ASSERT_TRUE(readGameText(QStringLiteral(FORTUNIAK_QUESTIONS_FILE), plain, error));
+  const QuestionLevels levels = levelsOf(IniFile(plain));
+  ASSERT_EQ(levels.size(), 15u);
+  QStringList named;
+  for (const Giveaway& g : findGiveaways(levels)) named << describe(g);
+  EXPECT_TRUE(named.isEmpty()) << named.join(u'\n').toStdString();
 }
 
 }  // namespace
