@@ -1,6 +1,7 @@
 #include "tools/questions/Giveaways.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 
@@ -36,78 +37,57 @@ std::vector<Word> wordsOf(const QString& text) {
   return words;
 }
 
-// Polish case endings, "ó" as "o".
+// Polish case endings, "ó" as "o"; no ending at all is one too.
 bool isEnding(QStringView tail) {
-  static const QSet<QString> endings = {QString(),
-                                        QStringLiteral("a"),
-                                        QStringLiteral("e"),
-                                        QStringLiteral("i"),
-                                        QStringLiteral("o"),
-                                        QStringLiteral("u"),
-                                        QStringLiteral("y"),
-                                        QStringLiteral("ą"),
-                                        QStringLiteral("ę"),
-                                        QStringLiteral("em"),
-                                        QStringLiteral("om"),
-                                        QStringLiteral("ie"),
-                                        QStringLiteral("ii"),
-                                        QStringLiteral("ią"),
-                                        QStringLiteral("ię"),
-                                        QStringLiteral("iu"),
-                                        QStringLiteral("ow"),
-                                        QStringLiteral("owi"),
-                                        QStringLiteral("owie"),
-                                        QStringLiteral("ami"),
-                                        QStringLiteral("ach"),
-                                        QStringLiteral("ego"),
-                                        QStringLiteral("emu"),
-                                        QStringLiteral("ej"),
-                                        QStringLiteral("ym"),
-                                        QStringLiteral("im"),
-                                        QStringLiteral("ich"),
-                                        QStringLiteral("ych"),
-                                        QStringLiteral("mi"),
-                                        QStringLiteral("iem"),
-                                        QStringLiteral("iego"),
-                                        QStringLiteral("iej"),
-                                        QStringLiteral("iemu"),
-                                        QStringLiteral("ymi"),
-                                        QStringLiteral("imi"),
-                                        QStringLiteral("iach"),
-                                        QStringLiteral("iami")};
-  return endings.contains(tail.toString());
+  static const QStringList endings =
+      QStringLiteral(
+          "a e i o u y ą ę em om ie ii ią ię iu ow owi owie ami ach ego emu ej ym im ich "
+          "ych mi iem iego iej iemu ymi imi iach iami")
+          .split(u' ');
+  return tail.isEmpty() || endings.contains(tail);
+}
+
+// The answer's word as it stands and as it shortens before an ending: without its last "e"
+// ("Puchatek", "Puchatka"; "Mazurek", "Mazurka") and with a soft consonant spelt with "i"
+// ("Kubuś", "Kubusia"; "Poznań", "Poznaniu").
+QStringList stemsOf(const QString& key) {
+  static const QRegularExpression fleetingE(QStringLiteral("^(.{3,})i?e([kcłnr])$"));
+  static const QString soft = QStringLiteral("śćńź"), plain = QStringLiteral("scnz");
+  QStringList stems{key};
+  if (const auto m = fleetingE.match(key); m.hasMatch()) stems << m.captured(1) + m.captured(2);
+  if (const qsizetype i = soft.indexOf(key.back()); i >= 0)
+    stems << key.chopped(1) + plain[i] + u'i';
+  return stems;
 }
 
 // One word in two of its forms: a shared beginning of four letters or more, after which each
 // has a case ending or nothing ("Wokulski" and "Wokulskiego", "Jackiem" and "Jacka",
 // "Jagiellonowie" and "Jagiellonów"; not "Oktawa" and "Oktawiana").
 bool sameWord(const QString& answer, const QString& text) {
-  qsizetype p = 0;
-  while (p < answer.size() && p < text.size() && answer[p] == text[p]) ++p;
-  return p >= 4 && isEnding(QStringView(answer).mid(p)) && isEnding(QStringView(text).mid(p));
+  const QStringList stems = stemsOf(answer);
+  return std::any_of(stems.begin(), stems.end(), [&](const QString& stem) {
+    qsizetype p = 0;
+    while (p < stem.size() && p < text.size() && stem[p] == text[p]) ++p;
+    return p >= 4 && isEnding(QStringView(stem).mid(p)) && isEnding(QStringView(text).mid(p));
+  });
 }
 
 // Numbers in words are asked often and name nothing: "Cztery" strings, "Turniej Czterech
-// Skoczni".
+// Skoczni". A word made with one ("Czteroletni") is no number.
 bool isNumeral(const QString& key) {
-  static const QStringList starts = {
-      QStringLiteral("czter"),   QStringLiteral("pięć"),     QStringLiteral("pięci"),
-      QStringLiteral("sześć"),   QStringLiteral("sześci"),   QStringLiteral("siedem"),
-      QStringLiteral("siedm"),   QStringLiteral("osiem"),    QStringLiteral("ośmi"),
-      QStringLiteral("dziewię"), QStringLiteral("dziesię"),  QStringLiteral("dwudzi"),
-      QStringLiteral("dwadzie"), QStringLiteral("trzydzie"), QStringLiteral("tysią"),
-      QStringLiteral("milion"),  QStringLiteral("pierwsz"),  QStringLiteral("drugi"),
-      QStringLiteral("trzeci"),  QStringLiteral("trzech"),   QStringLiteral("trzej")};
-  return std::any_of(starts.begin(), starts.end(),
-                     [&](const QString& s) { return key.startsWith(s); }) ||
-         key.endsWith(u"naście") || key.endsWith(u"nastu") || key.endsWith(u"dziesiąt");
+  static const QRegularExpression numeral(QStringLiteral(
+      "^(czter(y|ech|ej|em|ema)|pięć|sześć|siedem|osiem|dziewięć|dziesięć|"
+      "(pięci|sześci|siedmi|ośmi|dziewięci|dziesięci)(u|oma)|\\w*(naście|nastu|dzieścia|"
+      "dzieści|dziesiąt|dziesięciu|set)|tysi(ąc|ące|ęcy)|milion(y|ow)?|trz(y|ech|ej|em)|"
+      "dw(a|ie|och|oma))$"));
+  return numeral.match(key).hasMatch();
 }
 
-// What naming an answer takes: all of its words of five letters or more, in any of their
-// forms, and its shorter words and numbers as they are ("Z jeziora Tana" is not named by a lake,
-// "3 minuty" not by minutes, "Mieszko I" not by "Mieszko II"). Short words in lower case and the
-// answer's first, if short, are the sentence's ("W siatkówce"); an answer without a long word
-// names nothing.
+// What naming an answer takes: all of its words in any of their forms, and its numbers and
+// words of up to three letters as they are ("Z jeziora Tana" is not named by a lake, "3 minuty"
+// not by minutes, "Mieszko I" not by "Mieszko II"). Short words in lower case and the answer's
+// first, if short, are the sentence's ("W siatkówce"); an answer without a word of five letters
+// or more names nothing.
 struct Keys {
   std::vector<Word> inflected;
   std::vector<Word> exact;
@@ -116,16 +96,18 @@ struct Keys {
 Keys keysOf(const QString& answer) {
   Keys keys;
   const std::vector<Word> words = wordsOf(answer);
+  bool named = false;
   for (size_t i = 0; i < words.size(); ++i) {
     const Word& w = words[i];
-    const bool letters = w.key[0].isLetter();
-    if (letters && w.key.size() >= MinLetters) {
-      if (!isNumeral(w.key)) keys.inflected.push_back(w);
-    } else if (!letters || w.key.size() > 2 || (i > 0 && w.text[0].isUpper())) {
+    if (w.key[0].isLetter() && w.key.size() >= 4) {
+      if (isNumeral(w.key)) continue;
+      named |= w.key.size() >= MinLetters;
+      keys.inflected.push_back(w);
+    } else if (!w.key[0].isLetter() || w.key.size() > 2 || (i > 0 && w.text[0].isUpper())) {
       keys.exact.push_back(w);
     }
   }
-  if (keys.inflected.empty()) keys.exact.clear();
+  if (!named) keys = {};
   return keys;
 }
 

@@ -6,10 +6,11 @@
 #include "questions/Question.h"
 
 // Questions whose text names another question's correct answer, so that a game drawing both
-// hands the player the later one. An answer is named by all of its words of five letters or
-// more, each with any Polish case ending ("Fryderyka Chopina" names "Fryderyk Chopin"), and its
-// shorter words and numbers as they are; an answer that more than three questions name is
-// common vocabulary and not counted.
+// hands the player the later one. An answer with a word of five letters or more is named by all
+// of its words of four letters or more, each with any Polish case ending ("Fryderyka Chopina"
+// names "Fryderyk Chopin", "Kubusia Puchatka" "Kubuś Puchatek"), and by its numbers and shorter
+// words as they are; an answer that more than three questions name is common vocabulary and
+// not counted.
 struct Giveaway {
   int level = 0;  // the question that names the answer
   int number = 0;

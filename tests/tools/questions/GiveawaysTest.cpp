@@ -43,6 +43,12 @@ TEST(Giveaways, AnAnswerIsFoundInItsOtherForms) {
   EXPECT_EQ(found({{asking("Kim jest ksiądz Robak?", "Jackiem Soplicą"),
                     asking("Kto zagrał Jacka Soplicę?", "Bogusław Linda")}}),
             QStringList{QStringLiteral("1;2>1;1:Jacka")});
+  // A dropped "e", a soft consonant, a short word with an ending, a word made with a number.
+  EXPECT_EQ(found({{asking("Jak nazywa się miś, przyjaciel Prosiaczka?", "Kubuś Puchatek"),
+                    asking("Jak ma na imię osiołek, przyjaciel Kubusia Puchatka?", "Kłapouchy"),
+                    asking("Jak inaczej nazywa się Sejm Wielki?", "Sejm Czteroletni"),
+                    asking("Kto był marszałkiem Sejmu Czteroletniego?", "Stanisław Małachowski")}}),
+            QStringList({QStringLiteral("1;2>1;1:Kubusia"), QStringLiteral("1;4>1;3:Sejmu")}));
   EXPECT_EQ(found({{asking("Z czego pszczoły robią miód?", "Z nektaru kwiatów"),
                     asking("Co zbiera pszczoła: nektar kwiatów czy pyłek?", "Oba"),
                     asking("Kto napisał „Lalkę”?", "Bolesław Prus"),
