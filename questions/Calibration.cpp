@@ -19,3 +19,10 @@ LevelCalibration calibrate(const std::vector<StoredQuestion>& level) {
   if (c.questions) c.meanRightShare = static_cast<double>(shares) / c.questions;
   return c;
 }
+
+CalibrationTarget calibrationTarget(int level) {
+  const int step = level <= 5 ? 0 : level <= 10 ? 1 : 2;
+  static constexpr double friendRight[] = {95, 80, 60};
+  static constexpr double audienceRight[] = {98, 85, 60};
+  return {friendRight[step], audienceRight[step], 75 - (level - 1) * 45.0 / 14};
+}

@@ -20,3 +20,14 @@ struct LevelCalibration {
 };
 
 LevelCalibration calibrate(const std::vector<StoredQuestion>& level);
+
+// The figures a level's lifelines aim at (assets/questions/FORMAT.md, "Calibration"): the
+// friend and the favourite grow less reliable in three steps of five levels, and the right
+// answer's mean share falls evenly from 75 % at level 1 to 30 % at level 15.
+struct CalibrationTarget {
+  double friendRightPercent;
+  double audienceRightPercent;
+  double meanRightShare;
+};
+
+CalibrationTarget calibrationTarget(int level);

@@ -50,12 +50,10 @@ TEST(ShippedQuestions, TheLifelinesGrowLessSureUpTheLadder) {
   double previousShare = 101;
   for (int level = 1; level <= 15; ++level) {
     const LevelCalibration c = calibrate(shippedLevel(file, level));
-    const double friendTarget = level <= 5 ? 95 : level <= 10 ? 80 : 60;
-    const double audienceTarget = level <= 5 ? 98 : level <= 10 ? 85 : 60;
-    EXPECT_NEAR(c.friendRightPercent(), friendTarget, 10) << "level " << level;
-    EXPECT_NEAR(c.audienceRightPercent(), audienceTarget, 10) << "level " << level;
-    const double shareTarget = 75 - (level - 1) * 45.0 / 14;
-    EXPECT_NEAR(c.meanRightShare, shareTarget, 5) << "level " << level;
+    const CalibrationTarget t = calibrationTarget(level);
+    EXPECT_NEAR(c.friendRightPercent(), t.friendRightPercent, 10) << "level " << level;
+    EXPECT_NEAR(c.audienceRightPercent(), t.audienceRightPercent, 10) << "level " << level;
+    EXPECT_NEAR(c.meanRightShare, t.meanRightShare, 5) << "level " << level;
     EXPECT_LT(c.meanRightShare, previousShare + 0.5) << "level " << level << " is surer";
     previousShare = c.meanRightShare;
   }

@@ -25,8 +25,7 @@ class BlockParser {
 
   void finish() {
     if (m_lines.empty()) return;
-    SourceQuestion q;
-    q.line = m_start;
+    StoredQuestion q;
     if (m_lines.size() != 9) {
       error(QStringLiteral("a question has nine lines, this one has %1").arg(m_lines.size()));
     } else {
@@ -49,13 +48,15 @@ class BlockParser {
   }
 
  private:
-  void fill(SourceQuestion& q, const std::array<QString, 9>& v) {
+  void fill(StoredQuestion& q, const std::array<QString, 9>& v) {
     q.text = v[0];
     for (int i = 0; i < 4; ++i) q.answers[static_cast<size_t>(i)] = v[static_cast<size_t>(i + 1)];
     q.correct = letterNumber(v[5]);
     const QStringList fifty = v[6].split(u' ', Qt::SkipEmptyParts);
-    for (int i = 0; i < 2 && i < fifty.size(); ++i)
-      q.fifty[static_cast<size_t>(i)] = letterNumber(fifty[i]);
+    if (fifty.size() == 2) {
+      q.fiftyOut1 = letterNumber(fifty[0]);
+      q.fiftyOut2 = letterNumber(fifty[1]);
+    }
     const QStringList shares = v[7].split(u' ', Qt::SkipEmptyParts);
     if (shares.size() != 4) error(QStringLiteral("\"%:\" needs four numbers"));
     for (int i = 0; i < 4 && i < shares.size(); ++i) {
@@ -64,7 +65,7 @@ class BlockParser {
       if (!isNumber) error(QStringLiteral("\"%1\" is not a whole number").arg(shares[i]));
     }
     q.friendAnswer = letterNumber(v[8]);
-    if (!q.correct || !q.friendAnswer || fifty.size() != 2 || !q.fifty[0] || !q.fifty[1])
+    if (!q.correct || !q.friendAnswer || !q.fiftyOut1 || !q.fiftyOut2)
       error(QStringLiteral("G, 50 and T take the letters A to D"));
     m_out.questions.push_back(q);
   }
@@ -105,17 +106,17 @@ SourceLevel parseSourceLevel(const QString& path) {
   return level;
 }
 
-QString levelToIni(const SourceLevel& level, int levelNumber) {
+QString levelToIni(const std::vector<StoredQuestion>& level, int levelNumber) {
   QString ini;
   int number = 0;
-  for (const SourceQuestion& q : level.questions) {
+  for (const StoredQuestion& q : level) {
     ini += QStringLiteral("[%1;%2]\r\n").arg(++number).arg(levelNumber);
     ini += QStringLiteral("P=%1\r\n").arg(q.text);
     for (int i = 0; i < 4; ++i)
       ini +=
           QStringLiteral("%1=%2\r\n").arg(QChar(u'A' + i)).arg(q.answers[static_cast<size_t>(i)]);
     ini +=
-        QStringLiteral("G=%1\r\n1=%2\r\n2=%3\r\n").arg(q.correct).arg(q.fifty[0]).arg(q.fifty[1]);
+        QStringLiteral("G=%1\r\n1=%2\r\n2=%3\r\n").arg(q.correct).arg(q.fiftyOut1).arg(q.fiftyOut2);
     for (int i = 0; i < 4; ++i)
       ini += QStringLiteral("%1=%2\r\n").arg(6 + i).arg(q.audience[static_cast<size_t>(i)]);
     ini += QStringLiteral("T=%1\r\n").arg(q.friendAnswer);

@@ -3,15 +3,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include "questions/Calibration.h"
 #include "questions/Question.h"
 #include "questions/QuestionFile.h"
-#include "storage/Cp1250.h"
 #include "storage/IniFile.h"
-#include "storage/ScrambleFile.h"
+#include "tools/questions/GameFile.h"
+#include "tools/questions/Giveaways.h"
+#include "tools/questions/QuestionCsv.h"
 #include "tools/questions/QuestionSource.h"
+#include "ui/Random.h"
 
 namespace {
 
@@ -29,7 +32,9 @@ int usage() {
   err() << "Użycie:\n"
            "  fortuniak-pytania pack KATALOG_ŹRÓDŁOWY Pytania.pFK   (źródło -> plik gry)\n"
            "  fortuniak-pytania unpack Pytania.pFK KATALOG          (plik gry -> źródło)\n"
-           "  fortuniak-pytania check Pytania.pFK                   (sprawdza plik gry)\n";
+           "  fortuniak-pytania check Pytania.pFK                   (sprawdza plik gry)\n"
+           "  fortuniak-pytania import PLIK.csv Pytania.pFK         (arkusz -> plik gry)\n"
+           "  fortuniak-pytania export Pytania.pFK PLIK.csv         (plik gry -> arkusz)\n";
   return 2;
 }
 
@@ -37,23 +42,11 @@ QString levelFile(const QString& dir, int level) {
   return QDir(dir).filePath(QStringLiteral("level-%1.txt").arg(level, 2, 10, QChar(u'0')));
 }
 
-// The plain text of a game file; a plain copy (as the game makes at start-up) is read as it is.
-bool readGameText(const QString& path, QString& plain) {
-  QFile in(path);
-  if (!in.open(QIODevice::ReadOnly)) {
-    err() << path << ": cannot be read\n";
-    return false;
-  }
-  const QByteArray bytes = in.readAll();
-  plain = fromCp1250(bytes.startsWith('[') ? bytes : scrambleText(bytes));
-  return true;
-}
-
-bool readGameFile(const QString& path, IniFile& file) {
-  QString plain;
-  if (!readGameText(path, plain)) return false;
-  file = IniFile(plain);
-  return true;
+bool readGameFile(const QString& path, QString& plain) {
+  QString error;
+  if (readGameText(path, plain, error)) return true;
+  err() << error << '\n';
+  return false;
 }
 
 // What lies in the file besides questions (junk appended to a good file, for one).
@@ -64,12 +57,6 @@ int reportStrayLines(const QString& plain) {
   return total;
 }
 
-int countLevel(const IniFile& file, int level) {
-  int n = 0;
-  while (n < 255 && file.sectionExists(questionSection(n + 1, level))) ++n;
-  return n;
-}
-
 int check(const QString& path) {
   const qint64 size = QFileInfo(path).size();
   if (size > questionfile::MaxBytes) {
@@ -78,16 +65,15 @@ int check(const QString& path) {
     return 1;
   }
   QString plain;
-  if (!readGameText(path, plain)) return 1;
-  const IniFile file(plain);
+  if (!readGameFile(path, plain)) return 1;
   int problems = reportStrayLines(plain);
+  const QuestionLevels levels = levelsOf(IniFile(plain));
   for (int level = 1; level <= 15; ++level) {
-    const int count = countLevel(file, level);
+    const std::vector<StoredQuestion>& questions = levels[size_t(level - 1)];
+    const int count = int(questions.size());
     int playable = 0;
-    std::vector<StoredQuestion> questions;
     for (int n = 1; n <= count; ++n) {
-      questions.push_back(StoredQuestion::read(file, n, level));
-      const QStringList found = questions.back().problems();
+      const QStringList found = questions[size_t(n - 1)].problems();
       for (const QString& p : found) out() << "[" << questionSection(n, level) << "] " << p << '\n';
       problems += static_cast<int>(found.size());
       if (found.isEmpty()) ++playable;
@@ -105,19 +91,23 @@ int check(const QString& path) {
                  .arg(c.audienceRightPercent(), 0, 'f', 0)
                  .arg(c.meanRightShare, 0, 'f', 1);
   }
+  // Not a fault of the file, but a game could hand the player an answer.
+  const std::vector<Giveaway> giveaways = findGiveaways(levels);
+  for (const Giveaway& g : giveaways) out() << "warning: " << describe(g) << '\n';
   out() << (problems ? QStringLiteral("problemów: %1\n").arg(problems)
                      : QStringLiteral("plik jest poprawny\n"));
+  if (!giveaways.empty()) out() << QStringLiteral("ostrzeżeń: %1\n").arg(giveaways.size());
   return problems ? 1 : 0;
 }
 
 int unpack(const QString& path, const QString& dir) {
-  IniFile file;
-  if (!readGameFile(path, file)) return 1;
+  QString plain;
+  if (!readGameFile(path, plain)) return 1;
+  const QuestionLevels levels = levelsOf(IniFile(plain));
   QDir().mkpath(dir);
   for (int level = 1; level <= 15; ++level) {
     QString text = QStringLiteral("# Poziom %1\n").arg(level);
-    for (int n = 1, count = countLevel(file, level); n <= count; ++n) {
-      const StoredQuestion q = StoredQuestion::read(file, n, level);
+    for (const StoredQuestion& q : levels[size_t(level - 1)]) {
       text += QStringLiteral("\nP: %1\n").arg(q.text);
       for (int i = 0; i < 4; ++i)
         text += QStringLiteral("%1: %2\n").arg(QChar(u'A' + i)).arg(q.answers[i]);
@@ -140,24 +130,51 @@ int unpack(const QString& path, const QString& dir) {
 }
 
 int pack(const QString& sourceDir, const QString& output) {
-  QString ini;
+  QuestionLevels levels;
   QStringList errors;
   for (int level = 1; level <= 15; ++level) {
-    const QString path = levelFile(sourceDir, level);
-    const SourceLevel parsed = parseSourceLevel(path);
+    const SourceLevel parsed = parseSourceLevel(levelFile(sourceDir, level));
     errors += parsed.errors;
-    ini += levelToIni(parsed, level);
+    levels.push_back(parsed.questions);
   }
-  const auto bytes = toCp1250(ini);
-  if (!bytes) errors << QStringLiteral("the questions hold characters Windows-1250 lacks");
-  if (!errors.isEmpty()) {
-    for (const QString& e : errors) err() << e << '\n';
+  QString error;
+  if (errors.isEmpty() && !writeGameFile(levels, output, error)) errors << error;
+  for (const QString& e : errors) err() << e << '\n';
+  return errors.isEmpty() ? 0 : 1;
+}
+
+int importCsv(const QString& csvPath, const QString& output) {
+  QFile in(csvPath);
+  if (!in.open(QIODevice::ReadOnly)) {
+    err() << csvPath << ": cannot be read\n";
     return 1;
   }
-  QFile out(output);
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      out.write(scrambleText(*bytes)) < 0) {
-    err() << output << ": cannot be written\n";
+  Random random;
+  const CsvImport imported = importQuestions(in.readAll(), csvPath, random);
+  for (const QString& e : imported.errors) err() << e << '\n';
+  if (!imported.errors.isEmpty()) {
+    err() << output << ": not written\n";
+    return 1;
+  }
+  QString error;
+  if (!writeGameFile(imported.levels, output, error)) {
+    err() << error << '\n';
+    return 1;
+  }
+  for (const QString& w : imported.warnings) err() << "warning: " << w << '\n';
+  qsizetype count = 0;
+  for (const auto& level : imported.levels) count += qsizetype(level.size());
+  out() << output << QStringLiteral(": zapisano, pytań: %1\n").arg(count);
+  return 0;
+}
+
+int exportCsv(const QString& path, const QString& csvPath) {
+  QString plain;
+  if (!readGameFile(path, plain)) return 1;
+  QSaveFile csv(csvPath);
+  if (!csv.open(QIODevice::WriteOnly) || csv.write(exportQuestions(levelsOf(IniFile(plain)))) < 0 ||
+      !csv.commit()) {
+    err() << csvPath << ": cannot be written\n";
     return 1;
   }
   return 0;
@@ -171,5 +188,7 @@ int main(int argc, char** argv) {
   if (args.size() == 4 && args[1] == u"pack") return pack(args[2], args[3]);
   if (args.size() == 4 && args[1] == u"unpack") return unpack(args[2], args[3]);
   if (args.size() == 3 && args[1] == u"check") return check(args[2]);
+  if (args.size() == 4 && args[1] == u"import") return importCsv(args[2], args[3]);
+  if (args.size() == 4 && args[1] == u"export") return exportCsv(args[2], args[3]);
   return usage();
 }
