@@ -1,5 +1,6 @@
-// fortuniak_bench_media GAME_DIR: the intro's frame rate as the game shows it, and the
-// processor time the game takes while it waits on the menu. Needs an X display.
+// fortuniak_bench_media GAME_DIR [--skaluj]: the intro's frame rate as the game shows it (scaled
+// to the screen with --skaluj), and the processor time the game takes while it waits on the
+// menu. Needs an X display.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include "media/Movies.h"
 #include "media/Sound.h"
 #include "platform/NullPlatform.h"
+#include "ui/ScaledStage.h"
 #include "ui/TMainFrm.h"
 
 namespace {
@@ -51,10 +53,11 @@ int main(int argc, char** argv) {
   Shell shell(desktop, services);
   shell.beforeApplication();
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: fortuniak_bench_media GAME_DIR\n");
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: fortuniak_bench_media GAME_DIR [--skaluj]\n");
     return 2;
   }
+  if (argc == 3 && std::string(argv[2]) == "--skaluj") shell.setDisplay(Shell::Display::Scaled);
   QTemporaryDir dir;
   QFile::copy(QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("Pytania.pFK")),
               dir.filePath(QStringLiteral("Pytania.pFK")));
@@ -76,8 +79,11 @@ int main(int argc, char** argv) {
   const double seconds = shown.size() > 1 ? (shown.back() - shown.front()) / 1000.0 : 0;
   const int expected = last - first + 1;
   std::printf(
-      "intro: frames %d-%d shown in %.2f s: %.2f frames per second (target 12.0 +- 0.2), "
+      "intro%s: frames %d-%d shown in %.2f s: %.2f frames per second (target 12.0 +- 0.2), "
       "%d of %d frames dropped\n",
+      shell.stage()
+          ? QStringLiteral(" scaled %1x").arg(shell.stage()->factor()).toUtf8().constData()
+          : "",
       first, last, seconds, seconds > 0 ? (shown.size() - 1) / seconds : 0.0,
       expected - static_cast<int>(frames.size()), expected);
 

@@ -1,6 +1,7 @@
-// fortuniak_bench_startup GAME_DIR: time from process start to the first paint of the main
-// window, beside a bare Qt window of the same size started the same way, and the game's
-// resident memory at that moment. Needs an X display.
+// fortuniak_bench_startup GAME_DIR [--skaluj|--okno]: time from process start to the first
+// paint of the main window, beside a bare Qt window of the same size started the same way, and
+// the game's resident memory at that moment; the game shown as the switch asks for it. Needs an
+// X display.
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
@@ -80,16 +81,22 @@ int bareChild(int argc, char** argv) {
   window.resize(792, 427);
   FirstPaint probe(QStringLiteral("bare"), [] { QCoreApplication::quit(); });
   app.installEventFilter(&probe);
-  window.show();
+  // Beside a scaled game the bare window fills the screen as well.
+  if (std::string(argv[2]) == "--skaluj")
+    window.showFullScreen();
+  else
+    window.show();
   return QApplication::exec();
 }
 
-int gameChild(int argc, char** argv, const char* gameDir) {
+int gameChild(int argc, char** argv, const char* gameDir, const std::string& display) {
   auto desktop = platform::makeDesktopPlatform();
   GameServices services;
   Shell shell(*desktop, services);
   shell.beforeApplication();
   QApplication app(argc, argv);
+  if (display == "--skaluj") shell.setDisplay(Shell::Display::Scaled);
+  if (display == "--okno") shell.setDisplay(Shell::Display::Window);
   FirstPaint probe(QStringLiteral("MainFrm"), [] { lifetime::requestTermination(); });
   app.installEventFilter(&probe);
   if (!shell.afterApplication(QString::fromLocal8Bit(gameDir))) return 1;
@@ -127,25 +134,29 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   if (argc >= 3 && std::string(argv[1]) == "--child-bare") return bareChild(argc, argv);
-  if (argc >= 3 && std::string(argv[1]) == "--child-game") return gameChild(argc, argv, argv[2]);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: fortuniak_bench_startup GAME_DIR\n");
+  if (argc >= 4 && std::string(argv[1]) == "--child-game")
+    return gameChild(argc, argv, argv[2], argv[3]);
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: fortuniak_bench_startup GAME_DIR [--skaluj|--okno]\n");
     return 2;
   }
+  const QString display = QString::fromLocal8Bit(argc == 3 ? argv[2] : "-");
   QCoreApplication app(argc, argv);
   const QString gameDir = QString::fromLocal8Bit(argv[1]);
   std::vector<double> bare, game;
   long rss = 0;
   for (int i = 0; i < Runs; ++i) {
-    bare.push_back(runChild({QStringLiteral("--child-bare"), QStringLiteral("x")}).ms);
-    const Sample s = runChild({QStringLiteral("--child-game"), gameDir});
+    bare.push_back(runChild({QStringLiteral("--child-bare"), display}).ms);
+    const Sample s = runChild({QStringLiteral("--child-game"), gameDir, display});
     game.push_back(s.ms);
     rss = std::max(rss, s.rssKiB);
   }
   const double b = median(bare), g = median(game);
   std::printf("start-up to first paint (median of %d runs)\n", Runs);
   std::printf("  bare Qt window   %8.1f ms\n", b);
-  std::printf("  FORTUNIAK        %8.1f ms   (%.2f x the bare window; target <= 1.50)\n", g, g / b);
+  const char* shown = display == u"--skaluj" ? "scaled" : display == u"--okno" ? "in a window" : "";
+  std::printf("  FORTUNIAK %-11s %8.1f ms   (%.2f x the bare window; target <= 1.50)\n", shown, g,
+              g / b);
   std::printf("resident memory after start-up: %.1f MB (target < 90 MB)\n", rss / 1024.0);
   return (g > 0 && b > 0) ? 0 : 1;
 }
