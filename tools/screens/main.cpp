@@ -1,6 +1,7 @@
 // fortuniak_screens: shows the game's screens one after another and saves a picture of each,
 // for looking at them the way a player sees them. Runs on a desktop that is left alone and in
-// a game folder of its own, so no player's data is touched.
+// a game folder of its own, so no player's data is touched. With --skaluj the game fills the
+// screen by scaling and each picture is the whole screen, as the player sees it there.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -43,8 +44,9 @@ class ToolPacing : public EventLoopPacing {
 
 class Screens {
  public:
-  Screens(Shell& shell, GameServices& services, ToolPacing& pacing, QDir out)
-      : m_shell(shell),
+  Screens(Shell& shell, GameServices& services, ToolPacing& pacing, QDir out, bool wholeScreen)
+      : m_wholeScreen(wholeScreen),
+        m_shell(shell),
         m_services(services),
         m_pacing(pacing),
         m_main(shell.mainFrm()),
@@ -52,7 +54,11 @@ class Screens {
 
   void save(const char* name) {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    m_main.grab().save(m_out.filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+    const QString file = m_out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (m_wholeScreen)
+      QApplication::primaryScreen()->grabWindow(0).save(file);
+    else
+      m_main.grab().save(file);
   }
   void click(const char* name) {
     QTest::mouseClick(m_main.control(QString::fromLatin1(name)), Qt::LeftButton);
@@ -251,6 +257,7 @@ class Screens {
   }
 
  private:
+  bool m_wholeScreen;
   Shell& m_shell;
   GameServices& m_services;
   ToolPacing& m_pacing;
@@ -273,15 +280,17 @@ int main(int argc, char** argv) {
   shell.beforeApplication();
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
-  if (args.size() != 3) {
-    fprintf(stderr, "usage: fortuniak_screens GAME_DIR OUTPUT_DIR\n");
+  const bool scaled = args.size() == 4 && args[3] == u"--skaluj";
+  if (args.size() != 3 && !scaled) {
+    fprintf(stderr, "usage: fortuniak_screens GAME_DIR OUTPUT_DIR [--skaluj]\n");
     return 2;
   }
+  if (scaled) shell.setDisplay(Shell::Display::Scaled);
   QTemporaryDir gameDir;
   QFile::copy(QDir(args[1]).filePath(QStringLiteral("Pytania.pFK")),
               gameDir.filePath(QStringLiteral("Pytania.pFK")));
   if (!shell.afterApplication(gameDir.path())) return 1;
-  Screens(shell, services, *pacing, QDir(args[2])).run();
+  Screens(shell, services, *pacing, QDir(args[2]), scaled).run();
   shell.FormDestroy();
   return 0;
 }
