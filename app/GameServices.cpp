@@ -39,6 +39,7 @@ class LifelinesRelay : public LifelineHooks {
   void resetForGame(bool on) override { target->resetForGame(on); }
   void ShowLifelineLeds() override { target->ShowLifelineLeds(); }
   void hidePanels() override { target->hidePanels(); }
+  bool keyReleased(int key) override { return target->keyReleased(key); }
 };
 
 }  // namespace

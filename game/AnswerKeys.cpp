@@ -66,8 +66,18 @@ AnswerKeyAction twoAnswers(int key, const AnswerKeyState& state) {
 
 }  // namespace
 
+int answerOfKey(int key) {
+  if (key >= 'A' && key <= 'D') return key - 'A' + 1;
+  const int digit = digitOfKey(key);
+  return digit >= 1 && digit <= 4 ? digit : 0;
+}
+
 AnswerKeyAction answerKeyAction(int key, const AnswerKeyState& state) {
   if (key == kKeyInsert) return {AnswerKeyAction::ShowInfo, 0, false};
+  if (const int position = answerOfKey(key)) {
+    if (!state.visible[static_cast<size_t>(position - 1)]) return {};
+    return {AnswerKeyAction::Click, position, false};
+  }
   if (key != kKeyEnter && !isArrow(key)) return {};
   return state.fiftyFiftyUsed ? twoAnswers(key, state) : fourAnswers(key, state);
 }

@@ -3,13 +3,7 @@
 #include <QString>
 #include <array>
 
-// Windows virtual-key codes the answer keys react to.
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyLeft = 37;
-inline constexpr int kKeyUp = 38;
-inline constexpr int kKeyRight = 39;
-inline constexpr int kKeyDown = 40;
-inline constexpr int kKeyInsert = 45;
+#include "ui/VirtualKeys.h"
 
 // The answer boxes as the key handler finds them. Positions 1-4 are A-D: A top-left,
 // B top-right, C bottom-left, D bottom-right.
@@ -34,12 +28,16 @@ struct AnswerKeyAction {
 // through the mouse handler, so with double confirmation the pre-selection counts as the
 // first click.
 //
+// A, B, C, D and 1-4 on either keypad click their answer, unless fifty-fifty took it away.
+//
 // An arrow with nothing pre-selected first pre-selects A and then moves from A, so right ends
 // on B, down on C, and left or up stay on A. After fifty-fifty the first arrow pre-selects the
 // first kept answer and at once moves to the second; each further arrow toggles. A box
 // pre-selected before fifty-fifty removed it still counts as the pre-selection, so the keys
 // do nothing until the mouse picks a kept answer.
 AnswerKeyAction answerKeyAction(int key, const AnswerKeyState& state);
+// The answer position a key names (A-D, 1-4 on either keypad), 0 for any other key.
+int answerOfKey(int key);
 
 // The plain message Insert shows.
 QString questionInfoText(int level, int questionNumber);

@@ -150,7 +150,8 @@ void Game::OdpsClick(int position) {
 }
 
 void Game::FormKeyUp(int key) {
-  if (!m_.gate.open() || m_.form.shownPage() != u"tsGra" || !m_.flags.Kla) return;
+  if (!m_.gate.open() || m_.form.shownPage() != u"tsGra") return;
+  if (m_.lifelines.keyReleased(key) || !m_.flags.Kla) return;
   const CurrentQuestionRecord& q = m_.question.CurrentQuestion;
   AnswerKeyState state;
   for (int position = 1; position <= 4; ++position) {

@@ -11,4 +11,7 @@ class LifelineHooks {
   virtual void ShowLifelineLeds() = 0;
   // The audience chart and the phone panel close when an answer or a resignation starts.
   virtual void hidePanels() = 0;
+  // A key released on the game page while input is open, as a Windows virtual-key code;
+  // true when a lifeline or one of its panels took it, and the answers must not see it.
+  virtual bool keyReleased(int key) = 0;
 };

@@ -77,7 +77,10 @@ void FriendsPage::buildRoster() {
     e.name->setCursor(Qt::PointingHandCursor);
     e.name->setTag(n);
     fill(e.name, kNotChosen);
-    QObject::connect(e.name, &TextLabel::clicked, [this, n] { ToggleFriend(n); });
+    // By name, so that the keys reach the roster too.
+    const QString toggle = e.name->objectName() + QStringLiteral("Click");
+    m_.handlers.add(toggle, [this, n] { ToggleFriend(n); });
+    QObject::connect(e.name, &TextLabel::clicked, m_.handlers.runner(toggle));
 
     e.info = new FlatButton(page, QStringLiteral("btnCInf") + QString::fromLatin1(digits),
                             QStringLiteral("i"), theme::PanelBlue);
@@ -87,7 +90,9 @@ void FriendsPage::buildRoster() {
     e.info->setFont(infoFont);
     e.info->setCaptionColour(Qt::white);
     e.info->setCursor(Qt::PointingHandCursor);
-    QObject::connect(e.info, &FlatButton::clicked, [this, n] { FriendsInfoClick(n); });
+    const QString info = e.info->objectName() + QStringLiteral("Click");
+    m_.handlers.add(info, [this, n] { FriendsInfoClick(n); });
+    QObject::connect(e.info, &FlatButton::clicked, m_.handlers.runner(info));
 
     e.tick = new SymbolLabel(page, QStringLiteral("lblCb") + QString::fromLatin1(digits), tick,
                              kNotChosen);

@@ -1,5 +1,6 @@
 #include "lifelines/Lifelines.h"
 
+#include <QFrame>
 #include <QPainter>
 
 #include "game/Game.h"
@@ -7,6 +8,7 @@
 #include "game/GameProgress.h"
 #include "lifelines/AudienceChart.h"
 #include "lifelines/FriendsPage.h"
+#include "lifelines/LifelineKeys.h"
 #include "lifelines/PhoneCall.h"
 #include "media/Sound.h"
 #include "options/OptionFlags.h"
@@ -21,6 +23,7 @@
 #include "ui/TMainFrm.h"
 #include "ui/Theme.h"
 #include "ui/widgets/PictureBox.h"
+#include "ui/widgets/TextLabel.h"
 
 bool Lifelines::Button::available() const { return used->isHidden() || button->isEnabled(); }
 
@@ -36,15 +39,16 @@ Lifelines::Button Lifelines::makeButton(const char* name, const char* usedName, 
   b.used->setTransparent(true);
   b.used->setStretch(true);
   b.used->setEnabled(false);
+  b.button->setToolTip(QString::fromUtf8(hint));
   b.used->setToolTip(QString::fromUtf8(hint));
   b.used->hide();
   return b;
 }
 
 Lifelines::Lifelines(Needs needs) : m_(std::move(needs)) {
-  m_komp = makeButton("imgKomp", "imgKompU", 619, 50, "Koło ratunkowe - pół na pół.");
-  m_tel = makeButton("imgTel", "imgTelU", 677, 51, "Koło ratunkowe - telefon do przyjaciela.");
-  m_pub = makeButton("imgPub", "imgPubU", 735, 51, "Koło ratunkowe - pomoc publiczności.");
+  m_komp = makeButton("imgKomp", "imgKompU", 619, 50, "Koło ratunkowe - pół na pół (F1).");
+  m_tel = makeButton("imgTel", "imgTelU", 677, 51, "Koło ratunkowe - telefon do przyjaciela (F2).");
+  m_pub = makeButton("imgPub", "imgPubU", 735, 51, "Koło ratunkowe - pomoc publiczności (F3).");
   m_phone = std::make_unique<PhoneCall>(
       *this, PhoneCall::Needs{m_.form, m_.pacing, m_.gate, m_.sound, m_.game.page(), m_.question,
                               m_.flags, m_.session, m_.stats, m_.random});
@@ -54,16 +58,8 @@ Lifelines::Lifelines(Needs needs) : m_(std::move(needs)) {
       m_.form, m_.handlers, m_.game, m_.panels, m_.menu, m_.session, m_.stats, *m_phone});
 
   QObject::connect(m_komp.button, &PictureBox::clicked, [this] { imgKompClick(); });
-  QObject::connect(m_tel.button, &PictureBox::clicked, [this] {
-    useUp(m_tel);
-    ShowLifelineLeds();
-    m_phone->open();
-  });
-  QObject::connect(m_pub.button, &PictureBox::clicked, [this] {
-    useUp(m_pub);
-    ShowLifelineLeds();
-    m_audience->imgPubClick();
-  });
+  QObject::connect(m_tel.button, &PictureBox::clicked, [this] { imgTelClick(); });
+  QObject::connect(m_pub.button, &PictureBox::clicked, [this] { imgPubClick(); });
   m_.handlers.add(QStringLiteral("ShowLifelineLeds"), [this] { ShowLifelineLeds(); });
 }
 
@@ -105,6 +101,54 @@ void Lifelines::releaseLock() {
 void Lifelines::hidePanels() {
   m_audience->hide();
   m_phone->hidePanel();
+}
+
+bool Lifelines::keyReleased(int key) {
+  LifelineKeyState state;
+  state.offered = {m_komp.button->isEnabled(), m_tel.button->isEnabled(),
+                   m_pub.button->isEnabled()};
+  state.phoneOpen = !m_phone->pnTel->isHidden();
+  state.friendInfoOpen = !m_phone->pnTInfo->isHidden();
+  // Under the phone panel the chart's button is locked, and so are the keys that close it.
+  state.audienceOpen = !m_audience->pnPubl->isHidden() && m_audience->btnClosePub->isEnabled();
+  const LifelineKeyAction action = lifelineKeyAction(key, state);
+  switch (action.kind) {
+    case LifelineKeyAction::Pass:
+      return false;
+    case LifelineKeyAction::Keep:
+      break;
+    case LifelineKeyAction::FiftyFifty:
+      imgKompClick();
+      break;
+    case LifelineKeyAction::Phone:
+      imgTelClick();
+      break;
+    case LifelineKeyAction::Audience:
+      imgPubClick();
+      break;
+    case LifelineKeyAction::CallFriend:
+      m_phone->btnTFrClick(action.position);
+      break;
+    case LifelineKeyAction::CloseFriendInfo:
+      m_phone->btnTOkClick();
+      break;
+    case LifelineKeyAction::CloseAudience:
+      m_audience->hide();
+      break;
+  }
+  return true;
+}
+
+void Lifelines::imgTelClick() {
+  useUp(m_tel);
+  ShowLifelineLeds();
+  m_phone->open();
+}
+
+void Lifelines::imgPubClick() {
+  useUp(m_pub);
+  ShowLifelineLeds();
+  m_audience->imgPubClick();
 }
 
 void Lifelines::resetForGame(bool lifelinesOn) {

@@ -66,8 +66,11 @@ class Lifelines : public LifelineHooks {
   void resetForGame(bool lifelinesOn) override;
   void ShowLifelineLeds() override;
   void hidePanels() override;
+  bool keyReleased(int key) override;
 
   void imgKompClick();
+  void imgTelClick();
+  void imgPubClick();
   // The red cross over a lifeline's button.
   void MarkLifelineUsed(PictureBox* overlay);
   // Marks the lifeline used and disables its button, unless nothing is ever used up.

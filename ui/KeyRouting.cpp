@@ -11,6 +11,33 @@ bool closesPanel(QChar key, char16_t letter) {
   return isLetter(key, letter) || isConfirmOrCancel(key);
 }
 
+// The friend a digit names on the friends page, 1-4; Shift+digit gives the characters of the
+// Polish (programmer's) keyboard. 0 for any other key.
+int friendOfDigit(QChar key) {
+  static const QString kShifted = QStringLiteral("!@#$");
+  if (key >= u'1' && key <= u'4') return key.unicode() - u'0';
+  return static_cast<int>(kShifted.indexOf(key)) + 1;
+}
+
+// The friends page without its information panel: 1-4 toggle a friend, I + number or
+// Shift+number open a friend's information, S and Enter are START. The page keeps I (its "i"
+// buttons), so it never opens the menu's information.
+bool friendsPageRules(KeyPressTarget& t, QChar key, QChar previous) {
+  const auto take = [&t](const QString& handler) {
+    t.run(handler);
+    return true;
+  };
+  if (isLetter(key, u'S') || key.unicode() == keys::Enter)
+    return take(QStringLiteral("btnCStartClick"));
+  if (isLetter(key, u'I')) return true;
+  const int number = friendOfDigit(key);
+  // A panel over the page holds the lock, and the roster with it.
+  if (number == 0 || !t.isEnabled(QStringLiteral("lblCFr01"))) return false;
+  const bool info = !(key >= u'1' && key <= u'4') || isLetter(previous, u'I');
+  return take(
+      (info ? QStringLiteral("btnCInf0%1Click") : QStringLiteral("lblCFr0%1Click")).arg(number));
+}
+
 void menuLetters(KeyPressTarget& t, QChar key) {
   static constexpr struct {
     char16_t letter;
@@ -27,7 +54,7 @@ void menuLetters(KeyPressTarget& t, QChar key) {
 // The keys of what lies over the menu: an open panel's button first, then the shown
 // sub-page's own underlined letter. Whatever takes the key keeps it, so a letter never does
 // what the screen does not show.
-bool pageRules(KeyPressTarget& t, QChar key) {
+bool pageRules(KeyPressTarget& t, QChar key, QChar previous) {
   const auto take = [&t](const char* handler) {
     t.run(QString::fromLatin1(handler));
     return true;
@@ -38,8 +65,8 @@ bool pageRules(KeyPressTarget& t, QChar key) {
   if (t.shownMenuPage() == u"tsChoose") {
     if (t.isVisible(QStringLiteral("pnCInfo"))) {
       if (closesPanel(key, u'S')) return take("btnCOkClick");
-    } else if (isLetter(key, u'S')) {
-      return take("btnCStartClick");
+    } else if (friendsPageRules(t, key, previous)) {
+      return true;
     }
   }
 
@@ -52,15 +79,15 @@ bool pageRules(KeyPressTarget& t, QChar key) {
   return false;
 }
 
-void menuRules(KeyPressTarget& t, QChar key) {
-  if (pageRules(t, key)) return;
+void menuRules(KeyPressTarget& t, QChar key, QChar previous) {
+  if (pageRules(t, key, previous)) return;
   // A panel holding the control lock has disabled the entries, and with them the letters.
   if (t.isEnabled(QStringLiteral("lblStart"))) menuLetters(t, key);
 }
 
 }  // namespace
 
-void FormKeyPress(KeyPressTarget& t, QChar key) {
+void FormKeyPress(KeyPressTarget& t, QChar key, QChar previous) {
   if (t.shownPage() == u"tsAnim") t.run(QStringLiteral("AnimStop"));
 
   if (t.shownPage() == u"tsProfiles" && t.isVisible(QStringLiteral("pnPassword"))) {
@@ -76,7 +103,7 @@ void FormKeyPress(KeyPressTarget& t, QChar key) {
 
   if (!t.menuKeysOn() && !isConfirmOrCancel(key)) return;
 
-  if (t.shownPage() == u"tsMenu") menuRules(t, key);
+  if (t.shownPage() == u"tsMenu") menuRules(t, key, previous);
 
   if (t.shownPage() == u"tsLose" && !t.isVisible(QStringLiteral("pnLName")) && isLetter(key, u'W'))
     t.run(QStringLiteral("btnBackClick"));

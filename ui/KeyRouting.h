@@ -24,5 +24,6 @@ inline constexpr char16_t Escape = 27;
 // The character of a key press on the main or background window. Every rule that matches
 // runs; later rules see the same key and whatever the earlier ones changed. On the menu page
 // only one thing answers a key: an open panel, else the shown sub-page's underlined letter,
-// else the menu's own letters.
-void FormKeyPress(KeyPressTarget& target, QChar key);
+// else the menu's own letters. `previous` is the character of the key pressed before this one
+// (the friends page's I + number).
+void FormKeyPress(KeyPressTarget& target, QChar key, QChar previous = {});

@@ -85,7 +85,10 @@ bool TMainFrm::menuKeysOn() const { return m_menuKeysOn ? m_menuKeysOn() : true;
 
 void TMainFrm::run(const QString& handler) { m_handlers.run(handler); }
 
-void TMainFrm::handleKeyPress(QChar key) { FormKeyPress(*this, key); }
+void TMainFrm::handleKeyPress(QChar key) {
+  FormKeyPress(*this, key, m_previousKey);
+  m_previousKey = key;
+}
 
 void TMainFrm::FormKeyDown() {
   if (shownPage() == u"tsGra") m_handlers.run(QStringLiteral("ShowLifelineLeds"));

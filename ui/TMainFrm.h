@@ -79,4 +79,5 @@ class TMainFrm : public QWidget, public KeyPressTarget {
   InputGate& m_gate;
   std::function<bool()> m_menuKeysOn;
   std::function<void(int)> m_keyUp;
+  QChar m_previousKey;
 };

@@ -39,6 +39,15 @@ int virtualKeyOf(const QKeyEvent& event) {
       break;
   }
   const int key = event.key();
+  if (key >= Qt::Key_0 && key <= Qt::Key_9 && event.modifiers().testFlag(Qt::KeypadModifier))
+    return kKeyNumpad0 + (key - Qt::Key_0);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return kKeyF1 + (key - Qt::Key_F1);
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
   return 0;
+}
+
+int digitOfKey(int virtualKey) {
+  if (virtualKey >= '0' && virtualKey <= '9') return virtualKey - '0';
+  if (virtualKey >= kKeyNumpad0 && virtualKey <= kKeyNumpad0 + 9) return virtualKey - kKeyNumpad0;
+  return -1;
 }

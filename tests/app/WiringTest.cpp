@@ -27,7 +27,7 @@ QSet<QString> keyRuleHandlers() {
     bool menuKeysOn() const override { return men; }
     void run(const QString& handler) override { ran.insert(handler); }
   } probe;
-  QString keys = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  QString keys = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234!@#$");
   keys += QChar(keys::Enter);
   keys += QChar(keys::Escape);
   for (const char* page : {"tsAnim", "tsProfiles", "tsMenu", "tsGra", "tsLose"})

@@ -123,11 +123,44 @@ TEST(AnswerKeys, AnswerRemovedByFiftyFiftyStillHoldsThePreSelection) {
   EXPECT_EQ(answerKeyAction(kKeyEnter, afterFifty(B, D, A)), kNothing);
 }
 
+TEST(AnswerKeys, LettersAndDigitsClickTheirAnswerWhateverIsPreSelected) {
+  const struct {
+    int key, position;
+  } table[] = {
+      {'A', A},
+      {'B', B},
+      {'C', C},
+      {'D', D},
+      {'1', A},
+      {'2', B},
+      {'3', C},
+      {'4', D},
+      {kKeyNumpad0 + 1, A},
+      {kKeyNumpad0 + 2, B},
+      {kKeyNumpad0 + 3, C},
+      {kKeyNumpad0 + 4, D},
+  };
+  for (const auto& row : table)
+    for (const AnswerKeyState& s : {on(0), on(A), on(D)})
+      EXPECT_EQ(answerKeyAction(row.key, s), click(row.position)) << row.key;
+}
+
+TEST(AnswerKeys, AfterFiftyFiftyOnlyTheKeptAnswersKeysClick) {
+  const AnswerKeyState fifty = afterFifty(B, D, B);
+  for (int key : std::initializer_list<int>{'A', '1', kKeyNumpad0 + 1, 'C', '3', kKeyNumpad0 + 3})
+    EXPECT_EQ(answerKeyAction(key, fifty), kNothing) << key;
+  for (int key : std::initializer_list<int>{'B', '2', kKeyNumpad0 + 2})
+    EXPECT_EQ(answerKeyAction(key, fifty), click(B));
+  for (int key : std::initializer_list<int>{'D', '4', kKeyNumpad0 + 4})
+    EXPECT_EQ(answerKeyAction(key, fifty), click(D));
+}
+
 TEST(AnswerKeys, InsertShowsTheQuestionAndOtherKeysDoNothing) {
   const AnswerKeyAction info{AnswerKeyAction::ShowInfo, 0, false};
   for (const AnswerKeyState& s : {on(0), on(B), afterFifty(A, C), afterFifty(A, C, C)})
     EXPECT_EQ(answerKeyAction(kKeyInsert, s), info);
-  for (int key : {0, 9, 27, 32, 36, 41, 46, 65, 97})
+  for (int key : std::initializer_list<int>{0, 9, 27, 32, 36, 41, 46, 'E', 'Z', '0', '5',
+                                            kKeyNumpad0, kKeyNumpad0 + 5, kKeyF1})
     for (const AnswerKeyState& s : {on(0), on(D), afterFifty(A, C), afterFifty(A, C, A)})
       EXPECT_EQ(answerKeyAction(key, s), kNothing) << key;
   EXPECT_EQ(questionInfoText(7, 42), QStringLiteral("Aktualne pytanie:\nPoziom: 7\nNumer: 42"));

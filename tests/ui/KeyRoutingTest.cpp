@@ -141,7 +141,47 @@ TEST(KeyRouting, FriendInformationPanelTakesItsKeysBeforeStart) {
   EXPECT_EQ(press(s, Enter), QStringList{"btnCOkClick"});
   s.visible.remove(QStringLiteral("pnCInfo"));
   EXPECT_EQ(press(s, QChar('S')), QStringList{"btnCStartClick"});
-  EXPECT_TRUE(press(s, Enter).isEmpty());
+  EXPECT_EQ(press(s, Enter), QStringList{"btnCStartClick"});
+}
+
+TEST(KeyRouting, TheFriendsPageTakesItsDigitsAndI) {
+  FakeScreens s;
+  s.menuPage = QStringLiteral("tsChoose");
+  const struct {
+    QChar previous, key;
+    const char* handler;  // nullptr: the page keeps the key
+  } table[] = {
+      {{}, u'1', "lblCFr01Click"},
+      {{}, u'4', "lblCFr04Click"},
+      {u'x', u'2', "lblCFr02Click"},
+      {u'i', u'1', "btnCInf01Click"},
+      {u'I', u'3', "btnCInf03Click"},
+      {{}, u'!', "btnCInf01Click"},
+      {{}, u'@', "btnCInf02Click"},
+      {{}, u'#', "btnCInf03Click"},
+      {{}, u'$', "btnCInf04Click"},
+      {{}, u'i', nullptr},
+      {{}, u'I', nullptr},
+  };
+  for (const auto& row : table) {
+    s.ran.clear();
+    FormKeyPress(s, row.key, row.previous);
+    EXPECT_EQ(s.ran, row.handler ? QStringList{QString::fromLatin1(row.handler)} : QStringList())
+        << QString(row.key).toStdString();
+  }
+  EXPECT_TRUE(press(s, QChar('5')).isEmpty());
+  EXPECT_TRUE(press(s, QChar('0')).isEmpty());
+  EXPECT_EQ(press(s, QChar('o')), QStringList{"btnOpcjeClick"}) << "other letters are the menu's";
+
+  s.disabled.insert(QStringLiteral("lblCFr01"));  // a panel holds the lock
+  for (QChar key : {QChar('1'), QChar('!')}) EXPECT_TRUE(press(s, key).isEmpty());
+  s.disabled.clear();
+  s.visible.insert(QStringLiteral("pnCInfo"));
+  for (QChar key : {QChar('1'), QChar('!')}) EXPECT_TRUE(press(s, key).isEmpty());
+  s.visible.clear();
+  s.men = false;
+  for (QChar key : {QChar('1'), QChar('!'), QChar('s')}) EXPECT_TRUE(press(s, key).isEmpty());
+  EXPECT_EQ(press(s, Enter), QStringList{"btnCStartClick"}) << "Enter whatever the option";
 }
 
 TEST(KeyRouting, RecordsPagePanels) {
