@@ -87,7 +87,10 @@ if [ -n "${WAYLAND_DISPLAY:-}" ]; then
     fail "weston's panel never showed: the check below could not fail"
 fi
 
-(cd "$work" && SDL_AUDIODRIVER=dummy exec ./fortuniak) >"$work/game.log" 2>&1 &
+# In the sanitizer build the leak check is left to the unit tests: system libraries (D-Bus)
+# keep what they allocated when a game ends a few seconds after it started.
+(cd "$work" && SDL_AUDIODRIVER=dummy ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" exec ./fortuniak) \
+  >"$work/game.log" 2>&1 &
 pid=$!
 # During the intro the background is black and the main window alone is lit (the desktop may
 # show for a moment while the window goes full screen).
